@@ -1,0 +1,13 @@
+# Called with -DSRC=<data folder> -DDST=<application directory>.
+file(MAKE_DIRECTORY ${DST}/Configs/Profile ${DST}/Configs/MacroDB)
+file(COPY ${SRC}/DefaultProfile.bin DESTINATION ${DST})
+file(GLOB_RECURSE config_files RELATIVE ${SRC}/Configs ${SRC}/Configs/*)
+foreach(rel ${config_files})
+    if(rel MATCHES "(^|/)\\.gitkeep$")
+        continue()
+    endif()
+    if(NOT EXISTS ${DST}/Configs/${rel})
+        get_filename_component(dir ${DST}/Configs/${rel} DIRECTORY)
+        file(COPY ${SRC}/Configs/${rel} DESTINATION ${dir})
+    endif()
+endforeach()

@@ -1,0 +1,6 @@
+#include "platform/InstanceLock.h"
+
+QString instanceLockName(const QString& productName)
+{
+    return productName + QStringLiteral(" Wireless Gaming Mouse Mutex1");
+}

@@ -1,0 +1,56 @@
+#include "storage/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+const QString kAppDirOption = QStringLiteral("--app-dir");
+}
+
+AppPaths::AppPaths(const QString& appDir) : m_appDir(QDir::cleanPath(QDir(appDir).absolutePath())) {}
+
+QString AppPaths::appDirArgument(const QStringList& arguments)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        if (arg == kAppDirOption && i + 1 < arguments.size())
+            return arguments.at(i + 1);
+        if (arg.startsWith(kAppDirOption + QLatin1Char('=')))
+            return arg.mid(kAppDirOption.size() + 1);
+    }
+    return QString();
+}
+
+AppPaths AppPaths::fromArguments(const QStringList& arguments)
+{
+    const QString given = appDirArgument(arguments);
+    return AppPaths(given.isEmpty() ? QCoreApplication::applicationDirPath() : given);
+}
+
+QString AppPaths::configDir() const { return m_appDir + QStringLiteral("/Configs"); }
+QString AppPaths::configFile() const { return configDir() + QStringLiteral("/Config.ini"); }
+QString AppPaths::langConfigFile() const { return configDir() + QStringLiteral("/LangConfig.ini"); }
+QString AppPaths::productDescriptionFile() const { return m_appDir + QStringLiteral("/DefaultProfile.bin"); }
+QString AppPaths::macroDir() const { return configDir() + QStringLiteral("/MacroDB"); }
+
+QString AppPaths::modelDir(const QString& modelName) const
+{
+    return modelName.isEmpty() ? configDir() : configDir() + QLatin1Char('/') + modelName;
+}
+
+QString AppPaths::modelConfigFile(const QString& modelName) const
+{
+    return modelDir(modelName) + QStringLiteral("/Config.ini");
+}
+
+QString AppPaths::profileDir(const QString& modelName) const
+{
+    return modelDir(modelName) + QStringLiteral("/Profile");
+}
+
+QString AppPaths::skinFile(const QString& name) const { return m_appDir + QStringLiteral("/skin/") + name; }
+
+QString AppPaths::translationFile(const QString& baseName) const
+{
+    return m_appDir + QStringLiteral("/lang/") + baseName + QStringLiteral(".qm");
+}

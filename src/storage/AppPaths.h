@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Resolves every base path of the application. All file paths are built from
+// one of these; nothing else looks at the executable's location.
+//
+//   application directory   DefaultProfile.bin, skin/, lang/
+//   configuration directory Config.ini, LangConfig.ini, Profile/, MacroDB/
+//   model folder            per-model Config.ini and Profile/
+class AppPaths
+{
+public:
+    explicit AppPaths(const QString& appDir);
+
+    // The directory given by "--app-dir DIR" (or "--app-dir=DIR") among the
+    // process arguments, else the directory of the executable.
+    static AppPaths fromArguments(const QStringList& arguments);
+    // The value of "--app-dir", or an empty string when the option is absent.
+    static QString appDirArgument(const QStringList& arguments);
+
+    QString appDir() const { return m_appDir; }
+    QString configDir() const;
+    QString configFile() const;
+    QString langConfigFile() const;
+    QString productDescriptionFile() const;
+    QString macroDir() const;
+
+    // The folder of the named model; the configuration directory itself when
+    // the name is empty.
+    QString modelDir(const QString& modelName) const;
+    QString modelConfigFile(const QString& modelName) const;
+    // Every profile file of a model lives here, the default profile's included.
+    QString profileDir(const QString& modelName) const;
+
+    // A file of the skin, e.g. skinFile("cfgMainback.png").
+    QString skinFile(const QString& name) const;
+    QString translationFile(const QString& baseName) const;
+
+private:
+    QString m_appDir;
+};

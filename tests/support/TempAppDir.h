@@ -1,0 +1,29 @@
+#pragma once
+
+#include "storage/AppPaths.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A throw-away application directory laid out as the build lays out the real
+// one: the sample model's data, the skin and the translations. Tests write
+// into it freely.
+class TempAppDir
+{
+public:
+    // withData false gives an empty application directory (no product
+    // description, no configuration), for tests of missing files.
+    explicit TempAppDir(bool withData = true);
+
+    bool isValid() const { return m_dir.isValid(); }
+    QString path() const { return m_dir.path(); }
+    AppPaths paths() const { return AppPaths(m_dir.path()); }
+
+    // Writes a file below the directory (creating folders); returns its path.
+    QString writeFile(const QString& relativePath, const QByteArray& contents) const;
+    // Path of an executable built beside the real application directory.
+    static QString executable(const QString& name);
+
+private:
+    QTemporaryDir m_dir;
+};
