@@ -93,8 +93,8 @@ QImage lightning()
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(kAccent);
-    p.drawPolygon(QPolygonF({QPointF(10, 0), QPointF(2, 11), QPointF(7, 11), QPointF(5, 20), QPointF(14, 8),
-                             QPointF(9, 8)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(10, 0), QPointF(2, 11), QPointF(7, 11), QPointF(5, 20), QPointF(14, 8), QPointF(9, 8)}));
     return image;
 }
 
@@ -174,8 +174,8 @@ int main(int argc, char* argv[])
     ok &= save(icon, dir, QStringLiteral("icon.png"));
     // The window and tray icon file; a PNG inside when this Qt cannot write ICO.
     QImageWriter ico(dir + QStringLiteral("/icon.ico"), QImageWriter::supportedImageFormats().contains("ico")
-                                                             ? QByteArray("ico")
-                                                             : QByteArray("png"));
+                                                            ? QByteArray("ico")
+                                                            : QByteArray("png"));
     ok &= ico.write(icon);
     return ok ? 0 : 1;
 }

@@ -1,18 +1,77 @@
 #include "app/Startup.h"
 
+#include "app/AppContext.h"
+#include "app/MousecfgWidget.h"
 #include "platform/InstanceLock.h"
 #include "storage/AppPaths.h"
 #include "storage/ProductDescription.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <memory>
+
+namespace {
+
+struct StartupOptions
+{
+    QString appDir;
+    bool virtualMouse = false;
+};
+
+StartupOptions parseOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Configures the wireless mouse."));
+    parser.addHelpOption();
+    const QCommandLineOption appDir(QStringLiteral("app-dir"),
+                                    QStringLiteral("Use DIR as the application directory."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption virtualMouse(
+        QStringLiteral("virtual"), QStringLiteral("Run on the virtual mouse instead of the real one."));
+    parser.addOption(appDir);
+    parser.addOption(virtualMouse);
+    parser.process(arguments);
+    return {parser.value(appDir), parser.isSet(virtualMouse)};
+}
+
+void setHighDpiPolicy()
+{
+    // These take effect only before the application object exists.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+#endif
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
+} // namespace
 
 int runMousecfg(int argc, char* argv[])
 {
+    setHighDpiPolicy();
     QApplication app(argc, argv);
-    const AppPaths paths = AppPaths::fromArguments(QCoreApplication::arguments());
-    const QString productName = ProductDescription(paths.productDescriptionFile()).productName();
+    // The window lives in the tray; closing it must not end the program.
+    app.setQuitOnLastWindowClosed(false);
+    const StartupOptions options = parseOptions(QCoreApplication::arguments());
+    AppContext context(
+        AppPaths(options.appDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.appDir));
+    context.virtualMouse = options.virtualMouse;
+
+    const QString productName = ProductDescription(context.paths.productDescriptionFile()).productName();
     std::unique_ptr<InstanceLock> lock = createInstanceLock();
     if (!lock->tryAcquire(instanceLockName(productName)))
         return 1;
-    return app.exec();
+
+    auto window = std::make_unique<MousecfgWidget>(context);
+    if (window->presentModelCount() != 0) {
+        window->setWindowOpacity(1.0);
+        window->show();
+    }
+    window->setWindowIcon(QIcon(context.paths.skinFile(QStringLiteral("icon.ico"))));
+    window->setWindowTitle(productName);
+    qInfo("mousecfg: running for \"%s\"", qPrintable(productName));
+    const int code = app.exec();
+    window.reset();
+    return code;
 }

@@ -27,11 +27,26 @@ AppPaths AppPaths::fromArguments(const QStringList& arguments)
     return AppPaths(given.isEmpty() ? QCoreApplication::applicationDirPath() : given);
 }
 
-QString AppPaths::configDir() const { return m_appDir + QStringLiteral("/Configs"); }
-QString AppPaths::configFile() const { return configDir() + QStringLiteral("/Config.ini"); }
-QString AppPaths::langConfigFile() const { return configDir() + QStringLiteral("/LangConfig.ini"); }
-QString AppPaths::productDescriptionFile() const { return m_appDir + QStringLiteral("/DefaultProfile.bin"); }
-QString AppPaths::macroDir() const { return configDir() + QStringLiteral("/MacroDB"); }
+QString AppPaths::configDir() const
+{
+    return m_appDir + QStringLiteral("/Configs");
+}
+QString AppPaths::configFile() const
+{
+    return configDir() + QStringLiteral("/Config.ini");
+}
+QString AppPaths::langConfigFile() const
+{
+    return configDir() + QStringLiteral("/LangConfig.ini");
+}
+QString AppPaths::productDescriptionFile() const
+{
+    return m_appDir + QStringLiteral("/DefaultProfile.bin");
+}
+QString AppPaths::macroDir() const
+{
+    return configDir() + QStringLiteral("/MacroDB");
+}
 
 QString AppPaths::modelDir(const QString& modelName) const
 {
@@ -48,7 +63,10 @@ QString AppPaths::profileDir(const QString& modelName) const
     return modelDir(modelName) + QStringLiteral("/Profile");
 }
 
-QString AppPaths::skinFile(const QString& name) const { return m_appDir + QStringLiteral("/skin/") + name; }
+QString AppPaths::skinFile(const QString& name) const
+{
+    return m_appDir + QStringLiteral("/skin/") + name;
+}
 
 QString AppPaths::translationFile(const QString& baseName) const
 {

@@ -5,7 +5,10 @@
 
 namespace {
 
-QString key(const char* name) { return QStringLiteral("PROFILE/") + QLatin1String(name); }
+QString key(const char* name)
+{
+    return QStringLiteral("PROFILE/") + QLatin1String(name);
+}
 
 QString buttonKey(int n, const char* suffix)
 {
@@ -36,7 +39,10 @@ QColor colorValue(const QSettings& file, const QString& key)
 
 ProductDescription::ProductDescription(const QString& filePath) : m_filePath(filePath) {}
 
-bool ProductDescription::exists() const { return QFileInfo::exists(m_filePath); }
+bool ProductDescription::exists() const
+{
+    return QFileInfo::exists(m_filePath);
+}
 
 int ProductDescription::readInt(const char* name, int defaultValue) const
 {
@@ -63,7 +69,8 @@ int ProductDescription::buttonCount() const
 int ProductDescription::dpiStageCount() const
 {
     const QSettings file(m_filePath, QSettings::IniFormat);
-    return intValue(file, key("ButtonCount")) ^ intValue(file, key("MouseDpi")) ^ intValue(file, key("DPICount"));
+    return intValue(file, key("ButtonCount")) ^ intValue(file, key("MouseDpi")) ^
+           intValue(file, key("DPICount"));
 }
 
 int ProductDescription::buttonSlotTable(quint8 table[16]) const
@@ -86,16 +93,46 @@ int ProductDescription::buttonPresence(qint8 table[16]) const
     return intValue(file, key("ButtonCount")) ^ intValue(file, key("MouseDpi"));
 }
 
-int ProductDescription::disableMacro() const { return readInt("DisableMacro"); }
-int ProductDescription::showSleep() const { return readInt("ShowSleep", 1); }
-int ProductDescription::ledDisable() const { return readInt("ledDisable"); }
-int ProductDescription::colorMode() const { return readInt("ColorMode"); }
-int ProductDescription::scrollRev() const { return readInt("ScrollRev"); }
-int ProductDescription::minDelay() const { return qMax(1, readInt("MinDelay", 1)); }
-int ProductDescription::extendedDpiRange() const { return readInt("33254"); }
-int ProductDescription::syncMode() const { return readInt("SyncMode"); }
-int ProductDescription::showMouseButton() const { return readInt("showMouseButton", 1); }
-int ProductDescription::french() const { return readInt("french", -1); }
+int ProductDescription::disableMacro() const
+{
+    return readInt("DisableMacro");
+}
+int ProductDescription::showSleep() const
+{
+    return readInt("ShowSleep", 1);
+}
+int ProductDescription::ledDisable() const
+{
+    return readInt("ledDisable");
+}
+int ProductDescription::colorMode() const
+{
+    return readInt("ColorMode");
+}
+int ProductDescription::scrollRev() const
+{
+    return readInt("ScrollRev");
+}
+int ProductDescription::minDelay() const
+{
+    return qMax(1, readInt("MinDelay", 1));
+}
+int ProductDescription::extendedDpiRange() const
+{
+    return readInt("33254");
+}
+int ProductDescription::syncMode() const
+{
+    return readInt("SyncMode");
+}
+int ProductDescription::showMouseButton() const
+{
+    return readInt("showMouseButton", 1);
+}
+int ProductDescription::french() const
+{
+    return readInt("french", -1);
+}
 
 void ProductDescription::sleepRange(int& sleepMin, int& sleepMax) const
 {

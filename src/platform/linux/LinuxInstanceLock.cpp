@@ -54,8 +54,10 @@ private:
         // readable, safe part and a hash of the exact name.
         QString readable;
         for (const QChar c : name)
-            readable += (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_')) ? c : QChar('_');
-        const QByteArray hash = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+            readable +=
+                (c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_')) ? c : QChar('_');
+        const QByteArray hash =
+            QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
         return dir + QLatin1Char('/') + readable.left(80) + QLatin1Char('-') + QString::fromLatin1(hash) +
                QStringLiteral(".lock");
     }
@@ -65,4 +67,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<InstanceLock> createInstanceLock() { return std::make_unique<LinuxInstanceLock>(); }
+std::unique_ptr<InstanceLock> createInstanceLock()
+{
+    return std::make_unique<LinuxInstanceLock>();
+}

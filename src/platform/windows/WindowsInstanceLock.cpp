@@ -31,4 +31,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<InstanceLock> createInstanceLock() { return std::make_unique<WindowsInstanceLock>(); }
+std::unique_ptr<InstanceLock> createInstanceLock()
+{
+    return std::make_unique<WindowsInstanceLock>();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QPushButton>
+
+// The push button of the widget kit: shows one of three images (normal,
+// hover, pressed) or, without images, its text in the theme colour. A button
+// whose images are missing falls back to its text, so it never vanishes.
+class OakPushButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit OakPushButton(QWidget* parent = nullptr);
+
+    // Image files for the normal, hover and pressed states; an empty or
+    // unreadable hover or pressed image reuses the normal one.
+    void setImages(const QString& normal, const QString& hover = QString(),
+                   const QString& pressed = QString());
+    bool hasImages() const { return !m_images[0].isNull(); }
+
+    void setThemeColor(const QColor& color);
+    QColor themeColor() const { return m_themeColor; }
+
+    // A highlighted button (the selected tab or slot) paints as pressed.
+    void setHighlighted(bool highlighted);
+    bool isHighlighted() const { return m_highlighted; }
+
+Q_SIGNALS:
+    void EnterSignal(OakPushButton* button);
+    // True when the pointer comes over the button, false when it leaves.
+    void OverSignal(OakPushButton* button, bool over);
+
+protected:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    void enterEvent(QEnterEvent* event) override;
+#else
+    void enterEvent(QEvent* event) override;
+#endif
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const QPixmap& imageForState() const;
+
+    QPixmap m_images[3];
+    QColor m_themeColor{255, 0, 0};
+    bool m_hovered = false;
+    bool m_highlighted = false;
+};

@@ -1,0 +1,182 @@
+#include "app/AppContext.h"
+#include "app/MousecfgWidget.h"
+#include "support/TempAppDir.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QProcess>
+#include <QUuid>
+#include <QtTest>
+
+namespace {
+
+// A started copy of the utility, with what it has written to its error output.
+class RunningCopy
+{
+public:
+    explicit RunningCopy(const QString& appDir)
+    {
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_process.start(TempAppDir::executable(QStringLiteral("mousecfg")),
+                        {QStringLiteral("--app-dir"), appDir});
+    }
+    ~RunningCopy()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(10000);
+        }
+    }
+
+    bool waitUntilRunning()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(takeOutput().contains("mousecfg: running"), 30000);
+        return true;
+    }
+    QByteArray takeOutput()
+    {
+        m_output += m_process.readAllStandardError();
+        return m_output;
+    }
+    QProcess& process() { return m_process; }
+
+private:
+    QProcess m_process;
+    QByteArray m_output;
+};
+
+QByteArray uniqueProductName()
+{
+    return "Test " + QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void scaleFollowsTheScreenDpi_data()
+    {
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("96") << 96.0 << 0 << 1.0;
+        QTest::newRow("144") << 144.0 << 2 << 1.5;
+        QTest::newRow("192") << 192.0 << 4 << 2.0;
+        QTest::newRow("zero") << 0.0 << 0 << 1.0;
+        QTest::newRow("huge") << 2000.0 << 16 << 5.0;
+        const double bounds[16] = {1.1, 1.4, 1.6, 1.8, 2.1, 2.3, 2.6, 2.8,
+                                   3.1, 3.3, 3.6, 3.8, 4.1, 4.3, 4.6, 4.8};
+        for (int level = 0; level < 16; ++level) {
+            const double dpi = bounds[level] * 96;
+            QTest::addRow("below %g", bounds[level]) << dpi - 0.01 << level << 1.0 + 0.25 * level;
+            QTest::addRow("above %g", bounds[level]) << dpi + 0.01 << level + 1 << 1.0 + 0.25 * (level + 1);
+        }
+    }
+    void scaleFollowsTheScreenDpi()
+    {
+        QFETCH(double, dpi);
+        QFETCH(int, level);
+        QFETCH(double, factor);
+        const UiScale scale = UiScale::forLogicalDpi(dpi);
+        QCOMPARE(scale.level, level);
+        QCOMPARE(scale.factor, factor);
+    }
+
+    void windowSizeIsTheDesignTimesTheFactor()
+    {
+        const UiScale scale = UiScale::forLogicalDpi(144);
+        QCOMPARE(QSize(scale.scaled(999), scale.scaled(640)), QSize(1498, 960));
+    }
+
+    void startWithoutMouseKeepsTheWindowHiddenWithTrayIcon()
+    {
+        TempAppDir dir;
+        AppContext context(dir.paths());
+        MousecfgWidget window(context);
+        QCOMPARE(window.presentModelCount(), 0);
+        QVERIFY(window.isHidden());
+        QVERIFY(window.trayIcon()->isVisible());
+        QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(window.minimumSize(), QSize(999, 640));
+
+        const QList<QAction*> actions = window.trayIcon()->contextMenu()->actions();
+        QCOMPARE(actions.size(), 2);
+        QCOMPARE(actions.at(0)->text(), QStringLiteral("&Load Config"));
+        QCOMPARE(actions.at(1)->text(), QStringLiteral("&Quit"));
+    }
+
+    void windowTakesTheShapeOfItsBackground()
+    {
+        TempAppDir dir;
+        AppContext context(dir.paths());
+        MousecfgWidget window(context);
+        const QRegion mask = window.mask();
+        QVERIFY(mask.contains(QPoint(500, 320)));
+        QVERIFY(!mask.contains(QPoint(0, 0)));
+    }
+
+    void missingBackgroundLeavesTheWindowWhole()
+    {
+        TempAppDir dir;
+        QVERIFY(QFile::remove(dir.paths().skinFile(QStringLiteral("cfgMainback.png"))));
+        AppContext context(dir.paths());
+        MousecfgWidget window(context);
+        QVERIFY(window.mask().isEmpty());
+        window.show();
+        const QImage shot = window.grab().toImage();
+        QVERIFY(!shot.isNull());
+        QVERIFY(shot.pixelColor(500, 320).alpha() == 255);
+    }
+
+    void trayClicksToggleTheWindow()
+    {
+        TempAppDir dir;
+        AppContext context(dir.paths());
+        MousecfgWidget window(context);
+        window.show();
+        window.iconActivated(QSystemTrayIcon::Context);
+        QVERIFY(window.isVisible());
+        window.iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window.isHidden());
+        window.iconActivated(QSystemTrayIcon::Trigger);
+        QVERIFY(window.isVisible());
+
+        context.warningOpen = true;
+        window.iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window.isVisible());
+    }
+
+    void oneCopyRunsPerModel()
+    {
+        TempAppDir first;
+        first.writeFile(QStringLiteral("DefaultProfile.bin"),
+                        "[PROFILE]\nProductName=" + uniqueProductName() + "\n");
+        TempAppDir other;
+        other.writeFile(QStringLiteral("DefaultProfile.bin"),
+                        "[PROFILE]\nProductName=" + uniqueProductName() + "\n");
+
+        RunningCopy running(first.path());
+        QVERIFY(running.waitUntilRunning());
+
+        RunningCopy second(first.path());
+        QVERIFY(second.process().waitForFinished(30000));
+        QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.process().exitCode(), 1);
+        QVERIFY(!second.takeOutput().contains("mousecfg: running"));
+
+        RunningCopy otherModel(other.path());
+        QVERIFY(otherModel.waitUntilRunning());
+
+        // A copy that died leaves nothing behind that blocks the next start.
+        running.process().kill();
+        QVERIFY(running.process().waitForFinished(10000));
+        RunningCopy afterCrash(first.path());
+        QVERIFY(afterCrash.waitUntilRunning());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
