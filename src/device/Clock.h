@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Time as the device layer sees it. Every pause of the transfer and every
+// wait for a report goes through a clock, so that tests can run the protocol
+// in virtual time and real use waits for real.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+
+    // Microseconds since an arbitrary start, never decreasing.
+    virtual qint64 nowUs() const = 0;
+    virtual void sleepUs(qint64 us) = 0;
+
+    void sleepMs(int ms) { sleepUs(qint64(ms) * 1000); }
+    qint64 nowMs() const { return nowUs() / 1000; }
+};

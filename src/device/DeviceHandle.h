@@ -1,0 +1,34 @@
+#pragma once
+
+#include "device/HidDevice.h"
+
+#include <QByteArray>
+#include <memory>
+#include <mutex>
+
+// An open interface shared between threads. Each call holds the handle's
+// lock, so closing waits until a call in progress on another thread has
+// returned; after close every call fails with -1, as on an unplugged device.
+// Holders keep the object alive through a shared pointer, so a handle that
+// was closed under them is still safe to call.
+class DeviceHandle
+{
+public:
+    DeviceHandle(std::unique_ptr<HidDevice> device, QByteArray path);
+    ~DeviceHandle();
+
+    DeviceHandle(const DeviceHandle&) = delete;
+    DeviceHandle& operator=(const DeviceHandle&) = delete;
+
+    int write(const quint8* data, int length);
+    int read(quint8* data, int length, int timeoutMs);
+    void close();
+
+    bool isOpen() const;
+    QByteArray path() const { return m_path; }
+
+private:
+    mutable std::mutex m_mutex;
+    std::unique_ptr<HidDevice> m_device;
+    const QByteArray m_path;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "device/Clock.h"
+
+// The real, monotonic clock; sleeping blocks the calling thread.
+class SystemClock : public Clock
+{
+public:
+    qint64 nowUs() const override;
+    void sleepUs(qint64 us) override;
+};

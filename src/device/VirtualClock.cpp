@@ -1,0 +1,7 @@
+#include "device/VirtualClock.h"
+
+void VirtualClock::sleepUs(qint64 us)
+{
+    if (us > 0)
+        m_nowUs.fetch_add(us);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "device/Clock.h"
+
+#include <atomic>
+
+// A clock that never blocks: sleeping moves its time forward at once. Shared
+// by every thread that uses it, so time only ever grows.
+class VirtualClock : public Clock
+{
+public:
+    qint64 nowUs() const override { return m_nowUs.load(); }
+    void sleepUs(qint64 us) override;
+
+private:
+    std::atomic<qint64> m_nowUs{0};
+};
