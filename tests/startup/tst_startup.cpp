@@ -30,7 +30,13 @@ public:
 
     bool waitUntilRunning()
     {
-        QTRY_VERIFY_WITH_TIMEOUT(takeOutput().contains("mousecfg: running"), 30000);
+        QElapsedTimer waited;
+        waited.start();
+        while (!takeOutput().contains("mousecfg: running")) {
+            if (m_process.state() == QProcess::NotRunning || waited.hasExpired(60000))
+                return false;
+            m_process.waitForReadyRead(1000);
+        }
         return true;
     }
     QByteArray takeOutput()
