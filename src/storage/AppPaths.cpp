@@ -1,5 +1,8 @@
 #include "storage/AppPaths.h"
 
+#include "storage/FileNames.h"
+#include "storage/StorageLog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -50,7 +53,16 @@ QString AppPaths::macroDir() const
 
 QString AppPaths::modelDir(const QString& modelName) const
 {
-    return modelName.isEmpty() ? configDir() : configDir() + QLatin1Char('/') + modelName;
+    if (modelName.isEmpty())
+        return configDir();
+    // The model name comes from configuration files; one that is not a single
+    // safe folder name must not lead anywhere outside the configuration folder.
+    if (!FileNames::isSafeName(modelName)) {
+        const QString safe = FileNames::neutralised(modelName);
+        qCWarning(lcStorage) << "unsafe model name" << modelName << "used as" << safe;
+        return configDir() + QLatin1Char('/') + safe;
+    }
+    return configDir() + QLatin1Char('/') + modelName;
 }
 
 QString AppPaths::modelConfigFile(const QString& modelName) const

@@ -28,7 +28,9 @@ public:
     QString macroDir() const;
 
     // The folder of the named model; the configuration directory itself when
-    // the name is empty.
+    // the name is empty. A name that is not one safe folder name (a path
+    // separator, "..", and the like) is neutralised, so the folder always lies
+    // directly inside the configuration directory.
     QString modelDir(const QString& modelName) const;
     QString modelConfigFile(const QString& modelName) const;
     // Every profile file of a model lives here, the default profile's included.

@@ -1,0 +1,191 @@
+#include "storage/AppConfig.h"
+
+#include "storage/ProfileSet.h"
+#include "storage/SettingsValues.h"
+#include "storage/SettingsWriter.h"
+
+#include <QSettings>
+
+namespace {
+
+const QColor kThemeTable[AppConfig::kThemeColours] = {
+    QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),   QColor(219, 200, 182),
+    QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 125, 0),
+};
+
+// A library list longer than this comes from a damaged file, not from use.
+constexpr int kMaxProfileListCount = 10000;
+
+QString configKey(const char* name)
+{
+    return QStringLiteral("Config/") + QLatin1String(name);
+}
+QString profileNameKey(int slot)
+{
+    return QStringLiteral("Config/Profile%1").arg(slot + 1);
+}
+
+} // namespace
+
+AppConfig::AppConfig(const AppPaths& paths) : m_paths(paths) {}
+
+QString AppConfig::readText(const char* key) const
+{
+    const QSettings file(filePath(), QSettings::IniFormat);
+    return SettingsValues::readText(file, QLatin1String(key));
+}
+
+int AppConfig::readInt(const char* key, int defaultValue) const
+{
+    const QSettings file(filePath(), QSettings::IniFormat);
+    return SettingsValues::readInt(file, QLatin1String(key), defaultValue);
+}
+
+StorageResult AppConfig::writeValue(const char* key, const QVariant& value) const
+{
+    SettingsWriter writer(filePath());
+    writer.settings().setValue(QLatin1String(key), value);
+    return writer.finish();
+}
+
+int AppConfig::profileId() const
+{
+    return readInt("Config/ProfileID");
+}
+StorageResult AppConfig::setProfileId(int profileId) const
+{
+    return writeValue("Config/ProfileID", profileId);
+}
+
+StorageResult AppConfig::writeProfileAssignment(const ProfileSet& set) const
+{
+    SettingsWriter writer(filePath());
+    QSettings& s = writer.settings();
+    s.setValue(configKey("ProfileID"), int(set.ProfileID));
+    s.setValue(configKey("Count"), int(set.Count));
+    for (int i = 0; i < ProfileSet::kProfiles; ++i)
+        s.setValue(profileNameKey(i), set.profileNames[i]);
+    return writer.finish();
+}
+
+void AppConfig::readSetConfig(ProfileSet& set) const
+{
+    using namespace SettingsValues;
+    const QSettings s(filePath(), QSettings::IniFormat);
+    const quint8 id = readByte(s, configKey("ProfileID"));
+    set.ProfileID = id < ProfileSet::kProfiles ? id : 0;
+    set.AngleValue = readByte(s, configKey("AngleValue"));
+    set.LiftHigh = readByte(s, configKey("LiftHigh"));
+    set.Sync = readByte(s, configKey("Sync"));
+    set.Jitter = readByte(s, configKey("Jitter"));
+    set.Debounce = readByte(s, configKey("Debounce"));
+    set.Wake = readByte(s, configKey("Wake"));
+    set.SensorMode = readByte(s, configKey("SensorMode"));
+    set.Count = readByte(s, configKey("Count"));
+    for (int i = 0; i < ProfileSet::kProfiles; ++i)
+        set.profileNames[i] = SettingsValues::readText(s, profileNameKey(i));
+}
+
+StorageResult AppConfig::writeSetConfig(const ProfileSet& set) const
+{
+    SettingsWriter writer(filePath());
+    QSettings& s = writer.settings();
+    s.setValue(configKey("ProfileID"), int(set.ProfileID));
+    s.setValue(configKey("AngleValue"), int(set.AngleValue));
+    s.setValue(configKey("Sync"), int(set.Sync));
+    s.setValue(configKey("LiftHigh"), int(set.LiftHigh));
+    s.setValue(configKey("Jitter"), int(set.Jitter));
+    s.setValue(configKey("Debounce"), int(set.Debounce));
+    s.setValue(configKey("Wake"), int(set.Wake));
+    s.setValue(configKey("SensorMode"), int(set.SensorMode));
+    s.setValue(configKey("Count"), int(set.Count));
+    for (int i = 0; i < ProfileSet::kProfiles; ++i)
+        s.setValue(profileNameKey(i), set.profileNames[i]);
+    return writer.finish();
+}
+
+int AppConfig::diff() const
+{
+    return readInt("Config/Diff");
+}
+StorageResult AppConfig::setDiff(int diff) const
+{
+    return writeValue("Config/Diff", diff);
+}
+
+QString AppConfig::currentProductName() const
+{
+    return readText("Config/CurrentProductName");
+}
+
+StorageResult AppConfig::setCurrentProductName(const QString& name) const
+{
+    return writeValue("Config/CurrentProductName", name);
+}
+
+int AppConfig::colorId() const
+{
+    return readInt("Config/GColorID");
+}
+QColor AppConfig::themeColor() const
+{
+    return themeColorAt(colorId());
+}
+QColor AppConfig::themeColorAt(int index)
+{
+    return kThemeTable[qBound(0, index, kThemeColours - 1)];
+}
+
+QString AppConfig::model() const
+{
+    return readText("Config/Model");
+}
+int AppConfig::batteryFull() const
+{
+    return readInt("Config/BatteryFull", kDefaultBatteryFull);
+}
+int AppConfig::battery() const
+{
+    return readInt("Config/Battery");
+}
+StorageResult AppConfig::setBattery(int percent) const
+{
+    return writeValue("Config/Battery", percent);
+}
+
+int AppConfig::mouseSensor() const
+{
+    return readInt("MouseSenSor/1");
+}
+
+int AppConfig::mouseLedMode() const
+{
+    const QSettings file(filePath(), QSettings::IniFormat);
+    return SettingsValues::readInt(file, QStringLiteral("MouseLEDMode/") + currentProductName());
+}
+
+QByteArray AppConfig::mouseListName() const
+{
+    return readText("Mouse_List/0").toLatin1();
+}
+
+QStringList AppConfig::profileList(const QString& modelName) const
+{
+    const QSettings file(m_paths.modelConfigFile(modelName), QSettings::IniFormat);
+    const int count =
+        qMin(SettingsValues::readInt(file, QStringLiteral("PROFILE_LIST/Count")), kMaxProfileListCount);
+    QStringList names;
+    for (int n = 1; n <= count; ++n)
+        names.append(SettingsValues::readText(file, QStringLiteral("PROFILE_LIST/") + QString::number(n)));
+    return names;
+}
+
+StorageResult AppConfig::writeProfileList(const QString& modelName, const QStringList& names) const
+{
+    SettingsWriter writer(m_paths.modelConfigFile(modelName));
+    QSettings& s = writer.settings();
+    s.setValue(QStringLiteral("PROFILE_LIST/Count"), int(names.size()));
+    for (int n = 1; n <= names.size(); ++n)
+        s.setValue(QStringLiteral("PROFILE_LIST/") + QString::number(n), names.at(n - 1));
+    return writer.finish();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "storage/AppPaths.h"
+#include "storage/StorageResult.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+struct ProfileSet;
+
+// The application configuration "Config.ini" and the per-model "Config.ini".
+// Every accessor opens the file anew, so the file is never cached; reads give
+// the defaults for missing files and keys, writes report whether they reached
+// the disk.
+class AppConfig
+{
+public:
+    static constexpr int kThemeColours = 7;
+    static constexpr int kDefaultBatteryFull = 4200;
+
+    explicit AppConfig(const AppPaths& paths);
+
+    QString filePath() const { return m_paths.configFile(); }
+
+    int profileId() const;
+    StorageResult setProfileId(int profileId) const;
+    // The slot assignment: ProfileID, Count and the five slot names together.
+    StorageResult writeProfileAssignment(const ProfileSet& set) const;
+
+    // The profile-set keys of "Config": the current profile (0 to 4), the
+    // eight shared sensor bytes and the five slot names.
+    void readSetConfig(ProfileSet& set) const;
+    StorageResult writeSetConfig(const ProfileSet& set) const;
+
+    int diff() const;
+    StorageResult setDiff(int diff) const;
+
+    QString currentProductName() const;
+    StorageResult setCurrentProductName(const QString& name) const;
+
+    int colorId() const;
+    // The theme colour; an index outside the table is clamped to it.
+    QColor themeColor() const;
+    static QColor themeColorAt(int index);
+
+    QString model() const;
+    int batteryFull() const;
+    int battery() const;
+    StorageResult setBattery(int percent) const;
+
+    int mouseSensor() const;
+    // The lighting variant of the current product.
+    int mouseLedMode() const;
+    // The model name device discovery looks for, as Latin-1 text.
+    QByteArray mouseListName() const;
+
+    // The per-model library list of profile names, in library order.
+    QStringList profileList(const QString& modelName) const;
+    StorageResult writeProfileList(const QString& modelName, const QStringList& names) const;
+
+private:
+    QString readText(const char* key) const;
+    int readInt(const char* key, int defaultValue = 0) const;
+    StorageResult writeValue(const char* key, const QVariant& value) const;
+
+    AppPaths m_paths;
+};

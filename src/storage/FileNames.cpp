@@ -1,0 +1,93 @@
+#include "storage/FileNames.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace {
+
+// Longest name in UTF-8 bytes, leaving room for the longest extension
+// (".MSMACRO") within the 255 bytes that file systems allow.
+constexpr int kMaxNameBytes = 240;
+
+const QString kForbidden = QStringLiteral("<>:\"|?*/\\");
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("FileNames", text);
+}
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f);
+}
+
+bool hasControl(const QString& name)
+{
+    for (QChar c : name) {
+        if (isControl(c))
+            return true;
+    }
+    return false;
+}
+
+bool hasForbidden(const QString& name)
+{
+    for (QChar c : name) {
+        if (kForbidden.contains(c))
+            return true;
+    }
+    return false;
+}
+
+// CON, PRN, AUX, NUL, COM1-9 and LPT1-9 name devices on Windows, also with an
+// extension after them.
+bool isReservedDeviceName(const QString& name)
+{
+    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return reserved.match(name.trimmed()).hasMatch();
+}
+
+bool endsBadly(const QString& name)
+{
+    return name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' '));
+}
+
+} // namespace
+
+QString FileNames::nameError(const QString& name)
+{
+    if (name.isEmpty())
+        return tr("The name is empty.");
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return tr("The name \"%1\" must not contain / or \\.").arg(name);
+    if (name.contains(QLatin1String("..")))
+        return tr("The name \"%1\" must not contain \"..\".").arg(name);
+    if (hasControl(name))
+        return tr("The name must not contain control characters.");
+    if (hasForbidden(name))
+        return tr("The name \"%1\" must not contain any of < > : \" | ? *").arg(name);
+    if (endsBadly(name))
+        return tr("The name \"%1\" must not end with a dot or a blank.").arg(name);
+    if (isReservedDeviceName(name))
+        return tr("The name \"%1\" is reserved by the system.").arg(name);
+    if (name.toUtf8().size() > kMaxNameBytes)
+        return tr("The name is too long.");
+    return QString();
+}
+
+QString FileNames::neutralised(const QString& name)
+{
+    QString safe;
+    for (QChar c : name)
+        safe.append(isControl(c) || kForbidden.contains(c) ? QLatin1Char('_') : c);
+    if (safe.contains(QLatin1String("..")))
+        safe.replace(QLatin1Char('.'), QLatin1Char('_'));
+    while (safe.toUtf8().size() > kMaxNameBytes)
+        safe.chop(1);
+    if (safe.isEmpty() || endsBadly(safe))
+        safe.append(QLatin1Char('_'));
+    if (isReservedDeviceName(safe))
+        safe.prepend(QLatin1Char('_'));
+    return safe;
+}

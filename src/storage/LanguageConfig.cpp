@@ -1,0 +1,73 @@
+#include "storage/LanguageConfig.h"
+
+#include "storage/FileNames.h"
+#include "storage/SettingsValues.h"
+#include "storage/SettingsWriter.h"
+
+#include <QSettings>
+
+namespace {
+
+// Larger values cannot be a font size and would only upset the font engine.
+constexpr int kMaxPixelSize = 512;
+
+QString fontListKey(const char* name, int n)
+{
+    return QStringLiteral("FONT_LIST/") + QLatin1String(name) + QString::number(n);
+}
+
+bool inTable(int index)
+{
+    return index >= 0 && index < LanguageTable::kMaxLanguages;
+}
+
+} // namespace
+
+LanguageConfig::LanguageConfig(const AppPaths& paths) : m_paths(paths) {}
+
+int LanguageConfig::languageIndex() const
+{
+    const QSettings file(m_paths.langConfigFile(), QSettings::IniFormat);
+    return SettingsValues::readInt(file, QStringLiteral("Config/LangID"));
+}
+
+StorageResult LanguageConfig::setLanguageIndex(int index) const
+{
+    SettingsWriter writer(m_paths.langConfigFile());
+    writer.settings().setValue(QStringLiteral("Config/LangID"), index);
+    return writer.finish();
+}
+
+LanguageTable LanguageConfig::languageTable() const
+{
+    const QSettings file(m_paths.configFile(), QSettings::IniFormat);
+    LanguageTable table;
+    table.count = qBound(0, SettingsValues::readInt(file, QStringLiteral("FONT_LIST/LANGNUM")),
+                         LanguageTable::kMaxLanguages);
+    for (int n = 0; n < LanguageTable::kMaxLanguages; ++n) {
+        table.names[n] = SettingsValues::readText(file, fontListKey("LangName_", n));
+        table.files[n] = SettingsValues::readText(file, fontListKey("LangFile_", n));
+    }
+    return table;
+}
+
+LanguageFont LanguageConfig::font(int languageIndex) const
+{
+    LanguageFont font;
+    if (!inTable(languageIndex))
+        return font;
+    const QSettings file(m_paths.configFile(), QSettings::IniFormat);
+    font.family = SettingsValues::readText(file, fontListKey("FONT_", languageIndex));
+    const quint32 size = SettingsValues::readUInt(file, fontListKey("FONT_SIZE_", languageIndex));
+    font.pixelSize = size <= quint32(kMaxPixelSize) ? int(size) : 0;
+    return font;
+}
+
+QString LanguageConfig::translationFile(int languageIndex) const
+{
+    const LanguageTable table = languageTable();
+    if (!inTable(languageIndex) || languageIndex >= table.count)
+        return QString();
+    const QString baseName = table.files[languageIndex];
+    return FileNames::isSafeName(baseName) ? m_paths.translationFile(baseName) : QString();
+}

@@ -1,0 +1,212 @@
+#include "storage/MacroFiles.h"
+
+#include "storage/FileNames.h"
+#include "storage/SettingsValues.h"
+#include "storage/SettingsWriter.h"
+#include "storage/StorageLog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const QString kExtension = QStringLiteral(".MSMACRO");
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("MacroFiles", text);
+}
+QString key(const char* name)
+{
+    return QStringLiteral("Setting/") + QLatin1String(name);
+}
+QString eventKey(const char* name, int i)
+{
+    return QStringLiteral("Setting/") + QLatin1String(name) + QString::number(i);
+}
+
+QVector<MacroEvent> readEventsFrom(const QSettings& file)
+{
+    using SettingsValues::readByte;
+    const int count = qBound(0, SettingsValues::readInt(file, key("Count")), MacroFiles::kMaxEvents);
+    QVector<MacroEvent> events(count);
+    for (int i = 0; i < count; ++i) {
+        events[i].DataH = readByte(file, eventKey("DataH_", i));
+        events[i].DataL = readByte(file, eventKey("DataL_", i));
+        events[i].Map = readByte(file, eventKey("Map_", i));
+    }
+    return events;
+}
+
+} // namespace
+
+MacroFiles::MacroFiles(const AppPaths& paths) : m_macroDir(paths.macroDir()), m_list(paths) {}
+
+QString MacroFiles::existsMessage()
+{
+    return QCoreApplication::translate("MacroDialog", "Macro Exist!");
+}
+
+QString MacroFiles::macroPath(const QString& name) const
+{
+    return FileNames::isSafeName(name) ? m_macroDir + QLatin1Char('/') + name + kExtension : QString();
+}
+
+bool MacroFiles::exists(const QString& name) const
+{
+    const QString path = macroPath(name);
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+StorageResult MacroFiles::checkedPath(const QString& name, QString* path) const
+{
+    const QString error = FileNames::nameError(name);
+    if (!error.isEmpty())
+        return StorageResult::failure(error);
+    *path = macroPath(name);
+    return StorageResult::success();
+}
+
+StorageResult MacroFiles::save(const MacroRecord& macro, bool writeChangeMark) const
+{
+    QString path;
+    StorageResult result = checkedPath(macro.name, &path);
+    if (!result.isOk())
+        return result;
+    SettingsWriter writer(path);
+    QSettings& s = writer.settings();
+    s.setValue(key("MacroFilePath"), path);
+    s.setValue(key("DefaultDelay"), macro.DefaultDelay);
+    s.setValue(key("DelayType"), macro.DelayType);
+    s.setValue(key("LoopType"), macro.LoopType);
+    s.setValue(key("LoopTime"), macro.LoopTime);
+    s.setValue(key("Count"), int(macro.events.size()));
+    for (int i = 0; i < macro.events.size(); ++i) {
+        s.setValue(eventKey("Map_", i), int(macro.events[i].Map));
+        s.setValue(eventKey("DataH_", i), int(macro.events[i].DataH));
+        s.setValue(eventKey("DataL_", i), int(macro.events[i].DataL));
+    }
+    if (writeChangeMark)
+        s.setValue(key("WriteSign"), 1);
+    return writer.finish();
+}
+
+MacroRecord MacroFiles::load(const QString& name) const
+{
+    MacroRecord macro;
+    macro.name = name;
+    const QString path = macroPath(name);
+    if (path.isEmpty())
+        return macro;
+    const QSettings file(path, QSettings::IniFormat);
+    using SettingsValues::readInt;
+    macro.DelayType = readInt(file, key("DelayType"));
+    macro.DefaultDelay = readInt(file, key("DefaultDelay"));
+    macro.LoopTime = readInt(file, key("LoopTime"));
+    macro.LoopType = readInt(file, key("LoopType"));
+    macro.WriteSign = readInt(file, key("WriteSign"));
+    macro.events = readEventsFrom(file);
+    return macro;
+}
+
+QVector<MacroEvent> MacroFiles::readEvents(const QString& name) const
+{
+    const QString path = macroPath(name);
+    if (path.isEmpty())
+        return {};
+    const QSettings file(path, QSettings::IniFormat);
+    return readEventsFrom(file);
+}
+
+StorageResult MacroFiles::readAndClearChangeMark(const QString& name, bool* wasMarked) const
+{
+    const QString path = macroPath(name);
+    bool marked = false;
+    if (!path.isEmpty()) {
+        const QSettings file(path, QSettings::IniFormat);
+        marked = SettingsValues::readInt(file, key("WriteSign")) != 0;
+    }
+    if (wasMarked)
+        *wasMarked = marked;
+    if (!marked)
+        return StorageResult::success();
+    SettingsWriter writer(path);
+    writer.settings().setValue(key("WriteSign"), 0);
+    return writer.finish();
+}
+
+QString MacroFiles::newMacroName() const
+{
+    for (int n = 1;; ++n) {
+        const QString name = QStringLiteral("name_%1").arg(n);
+        if (!QFileInfo::exists(macroPath(name)))
+            return name;
+    }
+}
+
+StorageResult MacroFiles::createMacro(QString* name) const
+{
+    if (m_list.countInUse() >= MacroList::kSlotCount)
+        return StorageResult::failure(MacroList::fullMessage());
+    MacroRecord macro;
+    macro.name = newMacroName();
+    macro.DefaultDelay = 10;
+    macro.LoopTime = 1;
+    StorageResult result = save(macro);
+    if (result.isOk())
+        result = m_list.add(macro.name);
+    if (result.isOk() && name)
+        *name = macro.name;
+    return result;
+}
+
+StorageResult MacroFiles::removeMacro(const QString& name) const
+{
+    QString path;
+    StorageResult result = checkedPath(name, &path);
+    if (!result.isOk())
+        return result;
+    if (QFileInfo::exists(path) && !QFile::remove(path))
+        return StorageResult::failure(tr("Could not delete %1.").arg(path));
+    return m_list.remove(name);
+}
+
+StorageResult MacroFiles::exportMacro(const QString& name, const QString& target) const
+{
+    QString path;
+    StorageResult result = checkedPath(name, &path);
+    if (!result.isOk())
+        return result;
+    if (QFileInfo::exists(target))
+        return StorageResult::failure(tr("%1 exists already and was left as it was.").arg(target));
+    if (!QFile::copy(path, target))
+        return StorageResult::failure(tr("Could not copy %1 to %2.").arg(path, target));
+    return StorageResult::success();
+}
+
+StorageResult MacroFiles::importMacro(const QString& source, QString* importedName) const
+{
+    // The macro's name is the file's name without the extension; a file
+    // chosen without it still lands as "<name>.MSMACRO", so that the listed
+    // name always finds its file.
+    const QFileInfo info(source);
+    const bool hasExtension = info.fileName().endsWith(kExtension, Qt::CaseInsensitive);
+    const QString name = hasExtension ? info.fileName().chopped(kExtension.size()) : info.fileName();
+    QString target;
+    StorageResult result = checkedPath(name, &target);
+    if (!result.isOk())
+        return result;
+    if (QFileInfo::exists(target))
+        return StorageResult::failure(existsMessage());
+    if (m_list.countInUse() >= MacroList::kSlotCount)
+        return StorageResult::failure(MacroList::fullMessage());
+    QDir().mkpath(m_macroDir);
+    if (!QFile::copy(source, target))
+        return StorageResult::failure(tr("Could not copy %1 to %2.").arg(source, target));
+    if (importedName)
+        *importedName = name;
+    return m_list.add(name);
+}

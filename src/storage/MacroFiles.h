@@ -1,0 +1,55 @@
+#pragma once
+
+#include "storage/AppPaths.h"
+#include "storage/MacroList.h"
+#include "storage/MacroRecord.h"
+#include "storage/StorageResult.h"
+
+#include <QString>
+#include <QVector>
+
+// The macro files "<name>.MSMACRO" in the macro folder, every key in section
+// "Setting", and their places in the macro list. A name that is not a safe
+// file name is refused on writes and reads as an empty macro.
+class MacroFiles
+{
+public:
+    // A Count beyond this comes from a damaged file; no editor or button
+    // holds more events.
+    static constexpr int kMaxEvents = 1024;
+
+    explicit MacroFiles(const AppPaths& paths);
+
+    QString macroDir() const { return m_macroDir; }
+    // Empty when the name is not a safe file name.
+    QString macroPath(const QString& name) const;
+    bool exists(const QString& name) const;
+
+    // Writes the settings, Count and the events of the record under its
+    // name; with writeChangeMark also WriteSign 1 (gun files carry none).
+    StorageResult save(const MacroRecord& macro, bool writeChangeMark = true) const;
+    MacroRecord load(const QString& name) const;
+    // Count and events only, as a button binding and the download read them.
+    QVector<MacroEvent> readEvents(const QString& name) const;
+    // Clears WriteSign when it is set; wasMarked tells whether it was.
+    StorageResult readAndClearChangeMark(const QString& name, bool* wasMarked = nullptr) const;
+
+    // "name_<n>" with the smallest n whose file does not exist.
+    QString newMacroName() const;
+    // Saves an empty macro (default delay 10, loop time 1) under a new name
+    // and lists it; fails when the list is full.
+    StorageResult createMacro(QString* name) const;
+    StorageResult removeMacro(const QString& name) const;
+    StorageResult exportMacro(const QString& name, const QString& target) const;
+    // Copies a macro file into the macro folder under its own base name and
+    // lists it; refused with "Macro Exist!" when that name is taken.
+    StorageResult importMacro(const QString& source, QString* importedName = nullptr) const;
+
+    static QString existsMessage();
+
+private:
+    StorageResult checkedPath(const QString& name, QString* path) const;
+
+    QString m_macroDir;
+    MacroList m_list;
+};

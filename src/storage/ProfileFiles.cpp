@@ -1,0 +1,196 @@
+#include "storage/ProfileFiles.h"
+
+#include "storage/FileNames.h"
+#include "storage/ProfileCodec.h"
+#include "storage/ProfileData.h"
+#include "storage/SettingsValues.h"
+#include "storage/SettingsWriter.h"
+#include "storage/StorageLog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const QString kSection = QStringLiteral("PROFILE");
+const QString kExtension = QStringLiteral(".prof");
+const QString kMarkerKey = QStringLiteral("MouseName/Name");
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ProfileFiles", text);
+}
+
+StorageResult copyFailed(const QString& source, const QString& target)
+{
+    return StorageResult::failure(tr("Could not copy %1 to %2.").arg(source, target));
+}
+
+} // namespace
+
+ProfileFiles::ProfileFiles(const AppPaths& paths, const QString& modelName)
+    : m_profileDir(paths.profileDir(modelName))
+{
+}
+
+QString ProfileFiles::existsMessage()
+{
+    return QCoreApplication::translate("MousecfgWidget", "Profile Exist!");
+}
+
+QString ProfileFiles::wrongModelMessage()
+{
+    return QCoreApplication::translate("MousecfgWidget", "The file is not match current mouse!");
+}
+
+QString ProfileFiles::profilePath(const QString& name) const
+{
+    if (!FileNames::isSafeName(name))
+        return QString();
+    return m_profileDir + QLatin1Char('/') + name + kExtension;
+}
+
+QString ProfileFiles::defaultProfilePath() const
+{
+    return m_profileDir + QStringLiteral("/DefaultProfile.prof");
+}
+
+bool ProfileFiles::exists(const QString& name) const
+{
+    const QString path = profilePath(name);
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+StorageResult ProfileFiles::checkedPath(const QString& name, QString* path) const
+{
+    const QString error = FileNames::nameError(name);
+    if (!error.isEmpty())
+        return StorageResult::failure(error);
+    *path = profilePath(name);
+    return StorageResult::success();
+}
+
+StorageResult ProfileFiles::saveProfile(const ProfileData& profile, const QString& path)
+{
+    SettingsWriter writer(path);
+    ProfileCodec::write(writer.settings(), kSection, profile, ProfileCodec::LightKeys::Included);
+    return writer.finish();
+}
+
+void ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
+{
+    const QSettings file(path, QSettings::IniFormat);
+    ProfileCodec::read(file, kSection, profile, ProfileCodec::LightKeys::Included);
+}
+
+StorageResult ProfileFiles::saveNamedProfile(const ProfileData& profile, const QString& name) const
+{
+    QString path;
+    StorageResult result = checkedPath(name, &path);
+    return result.isOk() ? saveProfile(profile, path) : result;
+}
+
+void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) const
+{
+    const QString path = profilePath(name);
+    if (path.isEmpty()) {
+        qCWarning(lcStorage) << "profile name not usable as a file name:" << name;
+        profile = ProfileData();
+        profile.LedMoveOFF = 255;
+        profile.LedSleepTime = 1;
+        return;
+    }
+    loadProfile(profile, path);
+}
+
+StorageResult ProfileFiles::writeStoredDpi(const QString& name, quint8 dpi) const
+{
+    QString path;
+    StorageResult result = checkedPath(name, &path);
+    if (!result.isOk())
+        return result;
+    SettingsWriter writer(path);
+    writer.settings().setValue(kSection + QStringLiteral("/dpi"), int(dpi));
+    return writer.finish();
+}
+
+StorageResult ProfileFiles::writeProductMarker(const QString& productName, const QString& path)
+{
+    SettingsWriter writer(path);
+    writer.settings().setValue(kMarkerKey, productName);
+    return writer.finish();
+}
+
+QString ProfileFiles::readProductMarker(const QString& path)
+{
+    const QSettings file(path, QSettings::IniFormat);
+    return SettingsValues::readText(file, kMarkerKey);
+}
+
+StorageResult ProfileFiles::exportProfile(const QString& name, const QString& productName,
+                                          const QString& target) const
+{
+    QString path;
+    StorageResult result = checkedPath(name, &path);
+    if (result.isOk())
+        result = writeProductMarker(productName, path);
+    if (!result.isOk())
+        return result;
+    if (QFileInfo::exists(target))
+        return StorageResult::failure(tr("%1 exists already and was left as it was.").arg(target));
+    return QFile::copy(path, target) ? StorageResult::success() : copyFailed(path, target);
+}
+
+StorageResult ProfileFiles::importProfile(const QString& source, const QString& productName,
+                                          QString* importedName) const
+{
+    if (readProductMarker(source) != productName)
+        return StorageResult::failure(wrongModelMessage());
+    const QFileInfo info(source);
+    const QString name = info.suffix() == QLatin1String("prof") ? info.completeBaseName() : info.fileName();
+    StorageResult result = copyProfile(source, name);
+    if (result.isOk() && importedName)
+        *importedName = name;
+    return result;
+}
+
+StorageResult ProfileFiles::copyProfile(const QString& sourcePath, const QString& newName) const
+{
+    QString target;
+    StorageResult result = checkedPath(newName, &target);
+    if (!result.isOk())
+        return result;
+    if (QFileInfo::exists(target))
+        return StorageResult::failure(existsMessage());
+    QDir().mkpath(m_profileDir);
+    return QFile::copy(sourcePath, target) ? StorageResult::success() : copyFailed(sourcePath, target);
+}
+
+StorageResult ProfileFiles::renameProfile(const QString& oldName, const QString& newName) const
+{
+    QString from;
+    QString to;
+    StorageResult result = checkedPath(oldName, &from);
+    result += checkedPath(newName, &to);
+    if (!result.isOk())
+        return result;
+    if (QFileInfo::exists(to))
+        return StorageResult::failure(existsMessage());
+    // A profile that was never saved has no file to take the new name.
+    if (!QFileInfo::exists(from) || QFile::rename(from, to))
+        return StorageResult::success();
+    return StorageResult::failure(tr("Could not rename %1 to %2.").arg(from, to));
+}
+
+StorageResult ProfileFiles::removeProfile(const QString& name) const
+{
+    QString path;
+    StorageResult result = checkedPath(name, &path);
+    if (!result.isOk() || !QFileInfo::exists(path))
+        return result;
+    return QFile::remove(path) ? StorageResult::success()
+                               : StorageResult::failure(tr("Could not delete %1.").arg(path));
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "storage/AppPaths.h"
+#include "storage/StorageResult.h"
+
+#include <QString>
+
+struct ProfileData;
+
+// The profile files of one model: "<name>.prof" in the model's profile
+// folder, the default profile among them. Every profile path is built here,
+// from the one profile folder, and only from a safe name: a name that is
+// empty or could reach outside the folder is refused on writes and reads as
+// an all-default profile.
+class ProfileFiles
+{
+public:
+    ProfileFiles(const AppPaths& paths, const QString& modelName);
+
+    QString profileDir() const { return m_profileDir; }
+    // Empty when the name is not a safe file name.
+    QString profilePath(const QString& name) const;
+    QString defaultProfilePath() const;
+    bool exists(const QString& name) const;
+
+    // Section "PROFILE" of any file: every field, the light-off and sleep-time
+    // keys included. A missing file or key reads as 0, empty text or an
+    // invalid colour, except LedMoveOFF 255 and LedSleepTime 1.
+    static StorageResult saveProfile(const ProfileData& profile, const QString& path);
+    static void loadProfile(ProfileData& profile, const QString& path);
+
+    StorageResult saveNamedProfile(const ProfileData& profile, const QString& name) const;
+    void loadNamedProfile(ProfileData& profile, const QString& name) const;
+    // Stores the active DPI stage the mouse reported into the named profile.
+    StorageResult writeStoredDpi(const QString& name, quint8 dpi) const;
+
+    // "MouseName/Name": which model a file that left the program belongs to.
+    static StorageResult writeProductMarker(const QString& productName, const QString& path);
+    static QString readProductMarker(const QString& path);
+
+    // Writes the product marker into the named profile's file, then copies it
+    // to the target; an existing target is left as it was and reported.
+    StorageResult exportProfile(const QString& name, const QString& productName, const QString& target) const;
+    // Copies a profile file of this model into the profile folder under its
+    // own base name, which it returns through importedName.
+    StorageResult importProfile(const QString& source, const QString& productName,
+                                QString* importedName) const;
+    // Copies a stored profile (or the default profile) to a new name.
+    StorageResult copyProfile(const QString& sourcePath, const QString& newName) const;
+    StorageResult renameProfile(const QString& oldName, const QString& newName) const;
+    StorageResult removeProfile(const QString& name) const;
+
+    static QString existsMessage();
+    static QString wrongModelMessage();
+
+private:
+    StorageResult checkedPath(const QString& name, QString* path) const;
+
+    QString m_profileDir;
+};

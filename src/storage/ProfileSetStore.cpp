@@ -1,0 +1,56 @@
+#include "storage/ProfileSetStore.h"
+
+#include "storage/ProfileDefaults.h"
+#include "storage/ProfileSet.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+ProfileSetStore::ProfileSetStore(const AppPaths& paths, const QString& modelName)
+    : m_config(paths), m_product(paths.productDescriptionFile()), m_files(paths, modelName)
+{
+}
+
+void ProfileSetStore::loadSet(ProfileSet& set) const
+{
+    m_config.readSetConfig(set);
+    for (int i = 0; i < ProfileSet::kProfiles; ++i)
+        m_files.loadNamedProfile(set.profiles[i], set.profileNames[i]);
+}
+
+StorageResult ProfileSetStore::saveSet(const ProfileSet& set) const
+{
+    StorageResult result = m_config.writeSetConfig(set);
+    for (int i = 0; i < ProfileSet::kProfiles; ++i) {
+        const StorageResult saved = m_files.saveNamedProfile(set.profiles[i], set.profileNames[i]);
+        if (!saved.isOk())
+            result += StorageResult::failure(
+                QCoreApplication::translate("ProfileSetStore", "Profile %1 was not saved: %2")
+                    .arg(i + 1)
+                    .arg(saved.errorMessage()));
+    }
+    return result;
+}
+
+StorageResult ProfileSetStore::selectProfile(ProfileSet& set, int index, const QString& reloadName) const
+{
+    if (index < 0 || index >= ProfileSet::kProfiles)
+        return StorageResult::failure(QStringLiteral("No profile slot %1.").arg(index));
+    set.ProfileID = quint8(index);
+    if (!reloadName.isEmpty()) {
+        set.profileNames[index] = reloadName;
+        m_files.loadNamedProfile(set.profiles[index], reloadName);
+        set.profiles[index].ProfileName = reloadName;
+    }
+    return m_config.setProfileId(index);
+}
+
+StorageResult ProfileSetStore::writeDefaultProfile() const
+{
+    ProfileData profile;
+    ProfileDefaults::resetProfile(profile, m_product);
+    const QString path = m_files.defaultProfilePath();
+    // Replacing, not merging: nothing of an older default profile survives.
+    QFile::remove(path);
+    return ProfileFiles::saveProfile(profile, path);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "storage/AppConfig.h"
+#include "storage/AppPaths.h"
+#include "storage/ProductDescription.h"
+#include "storage/ProfileFiles.h"
+#include "storage/StorageResult.h"
+
+#include <QString>
+
+struct ProfileSet;
+
+// The working set on disk: its keys in Config.ini and one profile file per
+// slot, in the profile folder of the current model.
+class ProfileSetStore
+{
+public:
+    ProfileSetStore(const AppPaths& paths, const QString& modelName);
+
+    // Start-up and after a device change: the Config keys, then each slot
+    // from the file of its name (a missing file or a name that cannot be a
+    // file gives a default-loaded record).
+    void loadSet(ProfileSet& set) const;
+    // After a transfer: the Config keys with all five slot names, and every
+    // slot saved under its own name. Slots that cannot be saved are reported
+    // together; the others are saved all the same.
+    StorageResult saveSet(const ProfileSet& set) const;
+    // Makes the slot current; with a name, reloads the slot from that
+    // profile's file (the name becomes the slot's). Writes Config/ProfileID.
+    StorageResult selectProfile(ProfileSet& set, int index, const QString& reloadName = QString()) const;
+    // A freshly reset profile, replacing the default profile file.
+    StorageResult writeDefaultProfile() const;
+
+    const ProfileFiles& files() const { return m_files; }
+
+private:
+    AppConfig m_config;
+    ProductDescription m_product;
+    ProfileFiles m_files;
+};

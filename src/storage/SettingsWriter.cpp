@@ -1,0 +1,47 @@
+#include "storage/SettingsWriter.h"
+
+#include "storage/StorageLog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("SettingsWriter", text);
+}
+
+QString statusMessage(QSettings::Status status, const QString& path)
+{
+    if (status == QSettings::FormatError)
+        return tr("Could not save %1: the file there is damaged and was left unchanged.").arg(path);
+    return tr("Could not save %1: the file cannot be written.").arg(path);
+}
+
+} // namespace
+
+SettingsWriter::SettingsWriter(const QString& filePath) : m_filePath(filePath)
+{
+    const QString folder = QFileInfo(filePath).absolutePath();
+    m_folderReady = QDir().mkpath(folder) && QFileInfo(folder).isWritable();
+    m_settings = std::make_unique<QSettings>(filePath, QSettings::IniFormat);
+}
+
+SettingsWriter::~SettingsWriter() = default;
+
+StorageResult SettingsWriter::finish()
+{
+    if (!m_folderReady) {
+        qCWarning(lcStorage) << "folder not writable for" << m_filePath;
+        return StorageResult::failure(
+            tr("Could not save %1: its folder cannot be created or written.").arg(m_filePath));
+    }
+    m_settings->sync();
+    const QSettings::Status status = m_settings->status();
+    if (status == QSettings::NoError)
+        return StorageResult::success();
+    qCWarning(lcStorage) << "write failed for" << m_filePath << "status" << status;
+    return StorageResult::failure(statusMessage(status, m_filePath));
+}
