@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBitmap>
 #include <QDebug>
 #include <QMenu>
 #include <QMouseEvent>

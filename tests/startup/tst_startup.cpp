@@ -51,6 +51,15 @@ private:
     QByteArray m_output;
 };
 
+void sendMouse(QWidget& widget, QEvent::Type type, const QPoint& global, Qt::MouseButton button)
+{
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    QMouseEvent event(type, QPointF(widget.mapFromGlobal(global)), QPointF(global), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
 QByteArray uniqueProductName()
 {
     return "Test " + QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
@@ -135,6 +144,26 @@ private Q_SLOTS:
         const QImage shot = window.grab().toImage();
         QVERIFY(!shot.isNull());
         QVERIFY(shot.pixelColor(500, 320).alpha() == 255);
+    }
+
+    void dragMovesTheWindowPastASmallThreshold()
+    {
+        TempAppDir dir;
+        AppContext context(dir.paths());
+        MousecfgWidget window(context);
+        window.show();
+        window.move(100, 100);
+        const QPoint start = window.frameGeometry().topLeft();
+        // Positions are global: the pointer stays put relative to the screen.
+        sendMouse(window, QEvent::MouseButtonPress, QPoint(300, 300), Qt::LeftButton);
+        sendMouse(window, QEvent::MouseMove, QPoint(302, 301), Qt::NoButton);
+        QCOMPARE(window.frameGeometry().topLeft(), start);
+        sendMouse(window, QEvent::MouseMove, QPoint(330, 310), Qt::NoButton);
+        QCOMPARE(window.frameGeometry().topLeft(), start + QPoint(30, 10));
+        sendMouse(window, QEvent::MouseButtonRelease, QPoint(330, 310), Qt::LeftButton);
+        const QPoint released = window.frameGeometry().topLeft();
+        sendMouse(window, QEvent::MouseMove, QPoint(400, 400), Qt::NoButton);
+        QCOMPARE(window.frameGeometry().topLeft(), released);
     }
 
     void trayClicksToggleTheWindow()
