@@ -1,0 +1,70 @@
+#include "widgets/OakProcessDialog.h"
+
+#include <QLabel>
+#include <QMovie>
+#include <QPainter>
+#include <QTimer>
+
+OakProcessDialog::OakProcessDialog(const QString& backgroundFile, QWidget* parent)
+    : QDialog(parent), m_background(backgroundFile)
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setModal(true);
+    setFixedSize(kSize, kSize);
+
+    m_animation = new QLabel(this);
+    m_animation->setGeometry(0, 0, kSize, kSize);
+    m_animation->setAlignment(Qt::AlignCenter);
+    m_movie = new QMovie(QStringLiteral(":/skin/loading.gif"), QByteArray(), this);
+    if (m_movie->isValid()) {
+        m_animation->setMovie(m_movie);
+        m_movie->start();
+    } else {
+        // No animation among the resources: turn a drawn arc instead.
+        m_spinTimer = new QTimer(this);
+        connect(m_spinTimer, &QTimer::timeout, this, [this] {
+            m_spinAngle = (m_spinAngle + 30) % 360;
+            update();
+        });
+        m_spinTimer->start(80);
+    }
+    centreOnParent();
+}
+
+void OakProcessDialog::slotProcessDlg()
+{
+    QTimer::singleShot(0, this, &OakProcessDialog::updateProgress);
+}
+
+void OakProcessDialog::updateProgress()
+{
+    accept();
+}
+
+void OakProcessDialog::centreOnParent()
+{
+    const QWidget* owner = parentWidget();
+    if (!owner)
+        return;
+    const QRect area = owner->geometry();
+    move(area.left() + area.width() / 2 - width() / 2, area.top() + area.height() / 2 - height() / 2);
+}
+
+void OakProcessDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!m_background.isNull()) {
+        painter.drawPixmap(rect(), m_background);
+    } else {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 170));
+        painter.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 16, 16);
+    }
+    if (m_spinTimer) {
+        painter.setPen(QPen(QColor(255, 255, 255, 220), 6, Qt::SolidLine, Qt::RoundCap));
+        const QRect ring = rect().adjusted(36, 36, -36, -36);
+        painter.drawArc(ring, -m_spinAngle * 16, 270 * 16);
+    }
+}

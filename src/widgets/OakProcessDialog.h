@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+
+class QLabel;
+class QMovie;
+class QTimer;
+
+// The busy indicator shown while a download runs: a small frameless,
+// translucent window centred on its parent, with the loading animation.
+// slotProcessDlg() closes it (accepted) from the event loop.
+class OakProcessDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int kSize = 128;
+
+    // backgroundFile: the skin's "process.png"; without it a plain rounded
+    // square is drawn.
+    OakProcessDialog(const QString& backgroundFile, QWidget* parent = nullptr);
+
+public slots:
+    void slotProcessDlg();
+    void updateProgress();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void centreOnParent();
+
+    QPixmap m_background;
+    QLabel* m_animation = nullptr;
+    QMovie* m_movie = nullptr;
+    QTimer* m_spinTimer = nullptr;
+    int m_spinAngle = 0;
+};
