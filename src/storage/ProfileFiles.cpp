@@ -97,7 +97,8 @@ void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) c
 {
     const QString path = profilePath(name);
     if (path.isEmpty()) {
-        qCWarning(lcStorage) << "profile name not usable as a file name:" << name;
+        if (!name.isEmpty())
+            qCWarning(lcStorage) << "profile name not usable as a file name:" << name;
         profile = ProfileData();
         profile.LedMoveOFF = 255;
         profile.LedSleepTime = 1;

@@ -13,13 +13,6 @@ QString tr(const char* text)
     return QCoreApplication::translate("SettingsWriter", text);
 }
 
-QString statusMessage(QSettings::Status status, const QString& path)
-{
-    if (status == QSettings::FormatError)
-        return tr("Could not save %1: the file there is damaged and was left unchanged.").arg(path);
-    return tr("Could not save %1: the file cannot be written.").arg(path);
-}
-
 } // namespace
 
 SettingsWriter::SettingsWriter(const QString& filePath) : m_filePath(filePath)
@@ -40,8 +33,12 @@ StorageResult SettingsWriter::finish()
     }
     m_settings->sync();
     const QSettings::Status status = m_settings->status();
-    if (status == QSettings::NoError)
+    // A format error means the file that was there could not be parsed; the
+    // new keys are written all the same, with what could be read of the rest.
+    if (status == QSettings::FormatError)
+        qCWarning(lcStorage) << "replaced a damaged file:" << m_filePath;
+    if (status != QSettings::AccessError)
         return StorageResult::success();
-    qCWarning(lcStorage) << "write failed for" << m_filePath << "status" << status;
-    return StorageResult::failure(statusMessage(status, m_filePath));
+    qCWarning(lcStorage) << "write failed for" << m_filePath;
+    return StorageResult::failure(tr("Could not save %1: the file cannot be written.").arg(m_filePath));
 }
