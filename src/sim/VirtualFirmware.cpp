@@ -25,10 +25,9 @@ HidDeviceInfo interfaceInfo(quint16 vendorId, quint16 productId, quint16 release
     // Shaped like a Windows interface name, so that the same classification
     // of arrivals and removals works on it.
     info.path = QStringLiteral("virtual:HID#VID_%1&PID_%2&MI_%3")
-                    .arg(vendorId, 4, 16, QLatin1Char('0'))
-                    .arg(productId, 4, 16, QLatin1Char('0'))
-                    .arg(info.interfaceNumber, 2, 10, QLatin1Char('0'))
-                    .toUpper()
+                    .arg(QString::number(vendorId, 16).toUpper().rightJustified(4, QLatin1Char('0')),
+                         QString::number(productId, 16).toUpper().rightJustified(4, QLatin1Char('0')),
+                         QString::number(info.interfaceNumber).rightJustified(2, QLatin1Char('0')))
                     .toLatin1();
     return info;
 }
@@ -134,10 +133,11 @@ int VirtualFirmware::write(int handleId, const quint8* data, int length)
         if (data[0] == 0) {
             CommandDecoder::Payload payload{};
             std::copy_n(data + 1, std::min(length - 1, kReportSize), payload.begin());
-            const QByteArray reply = replyTo(payload);
+            bool isEcho = false;
+            const QByteArray reply = replyTo(payload, isEcho);
             if (!reply.isEmpty())
-                queueReport(it->second.interfaceIndex, reply,
-                            now + m_options.writeLatencyUs + m_options.replyLatencyUs);
+                queueReport(it->second.interfaceIndex,
+                            {reply, now + m_options.writeLatencyUs + m_options.replyLatencyUs, isEcho});
         }
     }
     notify(record);
@@ -145,22 +145,16 @@ int VirtualFirmware::write(int handleId, const quint8* data, int length)
     return length;
 }
 
-QByteArray VirtualFirmware::replyTo(const CommandDecoder::Payload& payload)
+QByteArray VirtualFirmware::replyTo(const CommandDecoder::Payload& payload, bool& isEcho)
 {
     const CommandDecoder::Kind kind = CommandDecoder::apply(payload, m_state);
-    QByteArray reply;
-    if (kind == CommandDecoder::Kind::StatusQuery) {
-        reply = statusReport();
-    } else if (echoes(payload)) {
-        reply = QByteArray(reinterpret_cast<const char*>(payload.data()), kReportSize);
-        if (VirtualMouseFaults::take(m_faults.corruptedEchoes)) {
-            const int byte = qBound(0, m_faults.corruptedByte, kReportSize - 1);
-            reply[byte] = char(reply[byte] ^ 0xFF);
-        }
-    }
-    if (!reply.isEmpty() && VirtualMouseFaults::take(m_faults.zeroReplies))
-        reply.fill(0);
-    return reply;
+    isEcho = false;
+    if (kind == CommandDecoder::Kind::StatusQuery)
+        return statusReport();
+    if (!echoes(payload))
+        return QByteArray();
+    isEcho = true;
+    return QByteArray(reinterpret_cast<const char*>(payload.data()), kReportSize);
 }
 
 QByteArray VirtualFirmware::statusReport() const
@@ -178,7 +172,7 @@ QByteArray VirtualFirmware::statusReport() const
     return QByteArray(reinterpret_cast<const char*>(report.data()), kReportSize);
 }
 
-void VirtualFirmware::queueReport(int interfaceIndex, const QByteArray& bytes, qint64 readyAtUs)
+void VirtualFirmware::queueReport(int interfaceIndex, const PendingReport& report)
 {
     // Every reader of an interface gets its own copy of an input report.
     for (auto& entry : m_handles) {
@@ -187,7 +181,7 @@ void VirtualFirmware::queueReport(int interfaceIndex, const QByteArray& bytes, q
             continue;
         if (handle.queue.size() >= kQueueLimit)
             handle.queue.pop_front();
-        handle.queue.push_back({bytes, readyAtUs});
+        handle.queue.push_back(report);
     }
     m_reportArrived.notify_all();
 }
@@ -196,7 +190,7 @@ void VirtualFirmware::queueOnVendorInterfaces(const QByteArray& bytes)
 {
     for (int index = 0; index < m_interfaces.size(); ++index) {
         if (m_interfaces[index].vendor)
-            queueReport(index, bytes, m_clock->nowUs());
+            queueReport(index, {bytes, m_clock->nowUs(), false});
     }
 }
 
@@ -272,10 +266,20 @@ int VirtualFirmware::readRealTime(std::unique_lock<std::mutex>& lock, int handle
     }
 }
 
+// A corrupted echo is sent in place of the right one, which stays due, so a
+// mouse with this fault keeps answering wrongly for as long as it lasts. A
+// zero reply replaces the report it stands for.
 int VirtualFirmware::takeReport(OpenHandle& handle, quint8* data, int length, QByteArray& taken)
 {
-    const QByteArray report = handle.queue.front().bytes;
-    handle.queue.pop_front();
+    QByteArray report = handle.queue.front().bytes;
+    if (handle.queue.front().echo && VirtualMouseFaults::take(m_faults.corruptedEchoes)) {
+        const int byte = qBound(0, m_faults.corruptedByte, kReportSize - 1);
+        report[byte] = char(report[byte] ^ 0xFF);
+    } else {
+        handle.queue.pop_front();
+        if (VirtualMouseFaults::take(m_faults.zeroReplies))
+            report.fill(0);
+    }
     taken = report.left(std::max(length, 0));
     std::copy_n(reinterpret_cast<const quint8*>(taken.constData()), taken.size(), data);
     return taken.size();

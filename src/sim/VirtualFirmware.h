@@ -84,6 +84,7 @@ private:
     {
         QByteArray bytes;
         qint64 readyAtUs;
+        bool echo;
     };
     struct OpenHandle
     {
@@ -94,9 +95,9 @@ private:
 
     const Interface* interfaceAt(const QByteArray& path) const;
     bool isLive(const OpenHandle& handle) const;
-    QByteArray replyTo(const CommandDecoder::Payload& payload);
+    QByteArray replyTo(const CommandDecoder::Payload& payload, bool& isEcho);
     QByteArray statusReport() const;
-    void queueReport(int interfaceIndex, const QByteArray& bytes, qint64 readyAtUs);
+    void queueReport(int interfaceIndex, const PendingReport& report);
     void queueOnVendorInterfaces(const QByteArray& bytes);
     int readVirtual(int handleId, int timeoutMs);
     int readRealTime(std::unique_lock<std::mutex>& lock, int handleId, int timeoutMs);

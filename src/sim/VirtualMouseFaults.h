@@ -11,9 +11,10 @@ struct VirtualMouseFaults
     int failingWrites = 0;
     // Reads wait their whole time-out and return no report.
     int timedOutReads = 0;
-    // Replies arrive as 32 zero bytes.
+    // Replies arrive as 32 zero bytes instead of what they should be.
     int zeroReplies = 0;
-    // Echoes arrive with byte corruptedByte (0 to 31) changed.
+    // Reads of an echo get it with byte corruptedByte (0 to 31) changed; the
+    // right echo stays due and arrives once this count is used up.
     int corruptedEchoes = 0;
     int corruptedByte = 31;
 
