@@ -1,0 +1,55 @@
+#pragma once
+
+#include "device/DeviceCommands.h"
+#include "device/MacroImage.h"
+#include "storage/AppPaths.h"
+
+#include <functional>
+
+class DeviceLink;
+class SensorTables;
+struct DeviceState;
+struct DeviceModelInfo;
+struct ProfileSet;
+
+// Writes a whole configuration to the mouse: markers, performance and
+// lighting, button table, DPI stages and the contents of every macro the
+// first profile uses. Blocks for the whole download; run it off the
+// interface thread.
+class ConfigurationDownload
+{
+public:
+    // Called before the first transfer and after a fully successful download,
+    // on the thread that runs the download.
+    struct PollingHooks
+    {
+        std::function<void()> stop;
+        std::function<void()> start;
+    };
+
+    ConfigurationDownload(DeviceLink& link, DeviceState& deviceState, const AppPaths& paths,
+                          const SensorTables& tables);
+
+    void setPollingHooks(const PollingHooks& hooks) { m_hooks = hooks; }
+
+    // Copies state and model into the device layer's copy, then sends it.
+    // Returns 0 when every step succeeded, else the first failed result.
+    quint8 downloadConfiguration(const ProfileSet& state, const DeviceModelInfo& model);
+    // Builds and sends the macros named by the latest button table.
+    quint8 sendMacros();
+
+    int macroWaitMs() const { return kMacroWaitMs; }
+
+private:
+    static constexpr int kMacroWaitMs = 50;
+
+    bool buildMacroImage();
+    quint8 sendMacroImage();
+
+    DeviceLink& m_link;
+    DeviceState& m_state;
+    AppPaths m_paths;
+    DeviceCommands m_commands;
+    MacroImage m_image;
+    PollingHooks m_hooks;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "device/DeviceModelInfo.h"
+#include "device/MacroNameTable.h"
+#include "storage/ProfileSet.h"
+
+// The device layer's own copy of the configuration: filled at each download
+// and read by every command built afterwards (the profile switch, the
+// pointer speed). One instance per program, owned by whoever owns the link.
+// Only one thread uses it at a time: the download runs while the interface
+// waits for it.
+struct DeviceState
+{
+    ProfileSet set;
+    DeviceModelInfo model;
+    // Filled while the button table is built, consumed by the macro download.
+    MacroNameTable macroNames;
+};
