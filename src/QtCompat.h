@@ -17,3 +17,14 @@ inline QPoint globalPos(const QMouseEvent* event)
 }
 
 } // namespace compat
+
+namespace compat {
+
+// The result pointer of QWidget::nativeEvent.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+using NativeEventResult = qintptr;
+#else
+using NativeEventResult = long;
+#endif
+
+} // namespace compat

@@ -2,6 +2,13 @@
 
 #include "QtCompat.h"
 #include "app/AppContext.h"
+#include "app/DeviceDiscovery.h"
+#include "app/VirtualDeviceNotifier.h"
+#include "device/DeviceLink.h"
+#include "platform/DeviceNotifier.h"
+#include "sim/VirtualMouse.h"
+#include "storage/AppConfig.h"
+#include "widgets/OakMessageBox.h"
 #include "widgets/OakPushButton.h"
 
 #include <QAction>
@@ -13,7 +20,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
 
 namespace {
@@ -22,14 +28,20 @@ const QSize kDesignSize(999, 640);
 
 MousecfgWidget::MousecfgWidget(AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context),
-      m_backgrounds(context.paths.skinFile(QStringLiteral("cfgMainback.png")))
+      m_backgrounds(context.paths.skinFile(QStringLiteral("cfgMainback.png"))),
+      m_config(std::make_unique<AppConfig>(context.paths))
 {
+    if (!m_context.link)
+        m_context.useSystemDevices();
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(tr("MousecfgWidget"));
     loadImages();
     applyScale();
-    registerDeviceNotifications();
+    // Frameless before registering: changing the flags afterwards would
+    // re-create the native window that the registration names.
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    m_discovery = new DeviceDiscovery(*m_context.link, *m_config, m_context, this);
+    registerDeviceNotifications();
     initDevices();
     initLanguage();
     buildControls();
@@ -47,8 +59,19 @@ MousecfgWidget::~MousecfgWidget()
     // The poller must be off the device before its handles go.
     stopPolling();
     closeDevices();
+    m_context.link->shutdown();
     if (m_trayIcon)
         m_trayIcon->hide();
+}
+
+int MousecfgWidget::presentModelCount() const
+{
+    return m_discovery->presentModelCount();
+}
+
+bool MousecfgWidget::deviceReady() const
+{
+    return m_discovery->deviceReady();
 }
 
 QString MousecfgWidget::skin(const char* name) const
@@ -58,9 +81,7 @@ QString MousecfgWidget::skin(const char* name) const
 
 QString MousecfgWidget::currentProductName() const
 {
-    return QSettings(m_context.paths.configFile(), QSettings::IniFormat)
-        .value(QStringLiteral("Config/CurrentProductName"))
-        .toString();
+    return m_config->currentProductName();
 }
 
 void MousecfgWidget::loadImages()
@@ -91,11 +112,60 @@ void MousecfgWidget::applyScale()
         setMask(background.mask());
 }
 
-void MousecfgWidget::registerDeviceNotifications() {}
+void MousecfgWidget::registerDeviceNotifications()
+{
+    if (m_context.virtualMouse)
+        m_notifier = std::make_unique<VirtualDeviceNotifier>(*m_context.virtualMouse);
+    else
+        m_notifier = createDeviceNotifier();
+    connect(m_notifier.get(), &DeviceNotifier::deviceChanged, m_discovery, &DeviceDiscovery::handleChange);
+    m_notifier->start(quintptr(winId()));
+}
+
+bool MousecfgWidget::nativeEvent(const QByteArray& eventType, void* message,
+                                 compat::NativeEventResult* result)
+{
+    if (m_notifier)
+        m_notifier->handleNativeEvent(eventType, message);
+    return QWidget::nativeEvent(eventType, message, result);
+}
 
 void MousecfgWidget::initDevices()
 {
-    m_presentModels = 0;
+    const UiScale& s = m_context.scale;
+    m_mouseListButton = new OakPushButton(this);
+    m_mouseListButton->setGeometry(s.scaled(670), s.scaled(33), s.scaled(100), s.scaled(20));
+    m_mouseListButton->setThemeColor(m_config->themeColor());
+    m_mouseListButton->hide();
+    connect(m_discovery, &DeviceDiscovery::mouseListChanged, this, &MousecfgWidget::refreshMouseListButton);
+    connect(m_discovery, &DeviceDiscovery::warnCloseDue, this, &MousecfgWidget::slotWarnClose);
+    connect(m_discovery, &DeviceDiscovery::warningDue, this, &MousecfgWidget::slotWarning);
+    connect(m_discovery, &DeviceDiscovery::reinitialiseDue, this, &MousecfgWidget::reinitialise);
+    connect(m_discovery, &DeviceDiscovery::connectionChanged, this,
+            &MousecfgWidget::refreshConnectionIndicator);
+    m_discovery->setPollingControl([this] { stopPolling(); }, [this] { startPolling(); });
+    m_discovery->initialise();
+    m_discovery->openCurrentModel();
+}
+
+// The mouse list shows only when several supported models are attached.
+void MousecfgWidget::refreshMouseListButton()
+{
+    const QStringList names = m_discovery->presentModels();
+    delete m_mouseListMenu;
+    m_mouseListMenu = nullptr;
+    if (names.size() < 2) {
+        m_mouseListButton->hide();
+        return;
+    }
+    m_mouseListMenu = new QMenu(this);
+    for (const QString& name : names)
+        m_mouseListMenu->addAction(name);
+    m_mouseListMenu->setFixedWidth(m_context.scale.scaled(150));
+    connect(m_mouseListMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
+    m_mouseListButton->setMenu(m_mouseListMenu);
+    m_mouseListButton->setText(m_discovery->currentModel());
+    m_mouseListButton->show();
 }
 
 void MousecfgWidget::initLanguage() {}
@@ -116,15 +186,51 @@ void MousecfgWidget::buildControls()
 
 void MousecfgWidget::loadProfiles() {}
 
-void MousecfgWidget::startPolling() {}
-
 void MousecfgWidget::buildPages() {}
 
 void MousecfgWidget::writeDefaultProfile() {}
 
 void MousecfgWidget::stopPolling() {}
 
-void MousecfgWidget::closeDevices() {}
+void MousecfgWidget::startPolling() {}
+
+void MousecfgWidget::closeDevices()
+{
+    m_context.link->closeAll();
+}
+
+void MousecfgWidget::reloadModelImages() {}
+
+void MousecfgWidget::refreshPages() {}
+
+void MousecfgWidget::refreshConnectionIndicator() {}
+
+// The part of a re-initialisation that concerns what the window shows.
+void MousecfgWidget::reinitialise()
+{
+    reloadModelImages();
+    loadProfiles();
+    writeDefaultProfile();
+    refreshPages();
+}
+
+void MousecfgWidget::slotWarnClose()
+{
+    m_discovery->openCurrentModel();
+    startPolling();
+    reinitialise();
+    m_discovery->setDeviceReady(true);
+}
+
+void MousecfgWidget::slot_show_mousename(QAction* action)
+{
+    stopPolling();
+    closeDevices();
+    m_mouseListButton->setText(action->text());
+    m_discovery->selectModel(action->text());
+    reinitialise();
+    startPolling();
+}
 
 void MousecfgWidget::createTrayIcon()
 {
@@ -136,6 +242,8 @@ void MousecfgWidget::createTrayIcon()
     m_trayMenu = new QMenu(this);
     m_trayMenu->addAction(m_loadConfigAction);
     m_trayMenu->addAction(m_quitAction);
+    if (m_context.virtualMouse)
+        addVirtualMouseMenu();
 
     const QIcon icon(skin("icon.ico"));
     m_trayIcon = new QSystemTrayIcon(this);
@@ -145,6 +253,29 @@ void MousecfgWidget::createTrayIcon()
     m_trayIcon->setIcon(icon);
     m_trayIcon->setToolTip(currentProductName());
     m_trayIcon->show();
+}
+
+// On the virtual mouse, the tray menu plugs and unplugs it and presses its
+// DPI button, so that every device path can be tried by hand.
+void MousecfgWidget::addVirtualMouseMenu()
+{
+    VirtualMouse& mouse = *m_context.virtualMouse;
+    QMenu* menu = m_trayMenu->addMenu(tr("Virtual mouse"));
+    const auto addPlugAction = [&](const QString& text, VirtualIdentity identity) {
+        QAction* action = menu->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(mouse.isPlugged(identity));
+        connect(action, &QAction::toggled, this, [&mouse, identity](bool plugged) {
+            if (plugged)
+                mouse.plug(identity);
+            else
+                mouse.unplug(identity);
+        });
+    };
+    addPlugAction(tr("Receiver plugged in"), VirtualIdentity::Receiver);
+    addPlugAction(tr("Cable plugged in"), VirtualIdentity::Cable);
+    connect(menu->addAction(tr("Press the DPI button")), &QAction::triggered, this,
+            [&mouse] { mouse.pressDpiButton(); });
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
@@ -160,7 +291,7 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 void MousecfgWidget::slotWarning()
 {
     show();
-    if (m_presentModels > 0) {
+    if (presentModelCount() > 0) {
         activateWindow();
         raise();
         return;
@@ -168,7 +299,28 @@ void MousecfgWidget::slotWarning()
     showDisconnectWarning();
 }
 
-void MousecfgWidget::showDisconnectWarning() {}
+// The warning closes by itself once a mouse has come back and the window
+// has re-initialised. It is modal but does not block: the routine that
+// notices the mouse's return must keep running meanwhile.
+void MousecfgWidget::showDisconnectWarning()
+{
+    m_context.warningOpen = true;
+    if (m_warning)
+        return;
+    m_warning =
+        new OakMessageBox(this, OakMessageBox::TellWithReceiver, tr("Warning"), tr("Dongle Disconnect!"),
+                          m_context.scale.factor, m_config->themeColor(), skin("dongle2.png"));
+    m_warning->setAttribute(Qt::WA_DeleteOnClose);
+    m_warning->watchForPlugIn([this] { return m_discovery->deviceReady(); });
+    // Any way out of the box (Escape included) ends the warning; without a
+    // mouse the window goes back to the tray.
+    connect(m_warning, &QDialog::finished, this, [this] {
+        m_context.warningOpen = false;
+        if (presentModelCount() == 0)
+            hide();
+    });
+    m_warning->open();
+}
 
 void MousecfgWidget::mousePressEvent(QMouseEvent* event)
 {

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "QtCompat.h"
 #include "app/BackgroundCache.h"
+#include "widgets/OakMessageBox.h"
 
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QWidget>
+#include <memory>
 
 struct AppContext;
+class AppConfig;
+class DeviceDiscovery;
+class DeviceNotifier;
 class OakPushButton;
 class QAction;
 class QMenu;
@@ -23,19 +30,28 @@ public:
     ~MousecfgWidget() override;
 
     // Number of supported mice found attached.
-    int presentModelCount() const { return m_presentModels; }
+    int presentModelCount() const;
+    bool deviceReady() const;
     QSystemTrayIcon* trayIcon() const { return m_trayIcon; }
+    // The disconnect warning while it is up.
+    OakMessageBox* disconnectWarning() const { return m_warning; }
+    OakPushButton* mouseListButton() const { return m_mouseListButton; }
 
 public Q_SLOTS:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     // Shows the window; activates it when a mouse is present, else warns.
     void slotWarning();
+    // Full re-initialisation after a mouse has appeared.
+    void slotWarnClose();
+    // The user picked another model in the mouse list.
+    void slot_show_mousename(QAction* action);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, compat::NativeEventResult* result) override;
 
 private:
     void loadImages();
@@ -45,12 +61,18 @@ private:
     void initLanguage();
     void buildControls();
     void loadProfiles();
-    void startPolling();
     void buildPages();
     void writeDefaultProfile();
     void createTrayIcon();
+    void addVirtualMouseMenu();
     void showDisconnectWarning();
+    void refreshMouseListButton();
+    void reinitialise();
+    void reloadModelImages();
+    void refreshPages();
+    void refreshConnectionIndicator();
     void stopPolling();
+    void startPolling();
     void closeDevices();
 
     QString currentProductName() const;
@@ -59,10 +81,15 @@ private:
     AppContext& m_context;
     BackgroundCache m_backgrounds;
     QPixmap m_batteryImages[2];
-    int m_presentModels = 0;
+    std::unique_ptr<AppConfig> m_config;
+    DeviceDiscovery* m_discovery = nullptr;
+    std::unique_ptr<DeviceNotifier> m_notifier;
 
     OakPushButton* m_closeButton = nullptr;
     OakPushButton* m_minimiseButton = nullptr;
+    OakPushButton* m_mouseListButton = nullptr;
+    QMenu* m_mouseListMenu = nullptr;
+    QPointer<OakMessageBox> m_warning;
 
     QSystemTrayIcon* m_trayIcon = nullptr;
     QMenu* m_trayMenu = nullptr;

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/MousecfgWidget.h"
 #include "platform/InstanceLock.h"
+#include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
 #include "storage/ProductDescription.h"
 
@@ -56,12 +57,15 @@ int runMousecfg(int argc, char* argv[])
     const StartupOptions options = parseOptions(QCoreApplication::arguments());
     AppContext context(
         AppPaths(options.appDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.appDir));
-    context.virtualMouse = options.virtualMouse;
 
     const QString productName = ProductDescription(context.paths.productDescriptionFile()).productName();
     std::unique_ptr<InstanceLock> lock = createInstanceLock();
     if (!lock->tryAcquire(instanceLockName(productName)))
         return 1;
+    if (options.virtualMouse)
+        context.useVirtualMouse(std::make_shared<VirtualMouse>(VirtualMouseOptions::demo()));
+    else
+        context.useSystemDevices();
 
     auto window = std::make_unique<MousecfgWidget>(context);
     if (window->presentModelCount() != 0) {

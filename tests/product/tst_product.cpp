@@ -9,11 +9,15 @@ class TestProductDescription : public QObject
     Q_OBJECT
 
 private:
-    static ProductDescription write(const TempAppDir& dir, const QByteArray& profileSection)
+    // Each call writes a file of its own: QSettings caches a file by its
+    // path, size and time, which a rewrite within a second may not change.
+    ProductDescription write(const TempAppDir& dir, const QByteArray& profileSection)
     {
-        return ProductDescription(
-            dir.writeFile(QStringLiteral("DefaultProfile.bin"), "[PROFILE]\n" + profileSection));
+        const QString name = QStringLiteral("description%1.bin").arg(++m_files);
+        return ProductDescription(dir.writeFile(name, "[PROFILE]\n" + profileSection));
     }
+
+    int m_files = 0;
 
 private Q_SLOTS:
     void countsAreCombinedByExclusiveOr()

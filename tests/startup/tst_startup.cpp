@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 #include "app/MousecfgWidget.h"
+#include "sim/VirtualMouse.h"
 #include "support/TempAppDir.h"
 
 #include <QAction>
@@ -60,6 +61,14 @@ void sendMouse(QWidget& widget, QEvent::Type type, const QPoint& global, Qt::Mou
     QApplication::sendEvent(&widget, &event);
 }
 
+// A virtual mouse that is not plugged in: the window finds no mouse.
+void withoutMouse(AppContext& context)
+{
+    VirtualMouseOptions options;
+    options.receiverPlugged = false;
+    context.useVirtualMouse(std::make_shared<VirtualMouse>(options));
+}
+
 QByteArray uniqueProductName()
 {
     return "Test " + QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
@@ -110,6 +119,7 @@ private Q_SLOTS:
     {
         TempAppDir dir;
         AppContext context(dir.paths());
+        withoutMouse(context);
         MousecfgWidget window(context);
         QCOMPARE(window.presentModelCount(), 0);
         QVERIFY(window.isHidden());
@@ -118,15 +128,19 @@ private Q_SLOTS:
         QCOMPARE(window.minimumSize(), QSize(999, 640));
 
         const QList<QAction*> actions = window.trayIcon()->contextMenu()->actions();
-        QCOMPARE(actions.size(), 2);
         QCOMPARE(actions.at(0)->text(), QStringLiteral("&Load Config"));
         QCOMPARE(actions.at(1)->text(), QStringLiteral("&Quit"));
+        // On the virtual mouse a third entry plugs it and presses its button.
+        QCOMPARE(actions.size(), 3);
+        QVERIFY(actions.at(2)->menu());
+        QCOMPARE(actions.at(2)->menu()->actions().size(), 3);
     }
 
     void windowTakesTheShapeOfItsBackground()
     {
         TempAppDir dir;
         AppContext context(dir.paths());
+        withoutMouse(context);
         MousecfgWidget window(context);
         const QRegion mask = window.mask();
         QVERIFY(mask.contains(QPoint(500, 320)));
@@ -138,6 +152,7 @@ private Q_SLOTS:
         TempAppDir dir;
         QVERIFY(QFile::remove(dir.paths().skinFile(QStringLiteral("cfgMainback.png"))));
         AppContext context(dir.paths());
+        withoutMouse(context);
         MousecfgWidget window(context);
         QVERIFY(window.mask().isEmpty());
         window.show();
@@ -150,6 +165,7 @@ private Q_SLOTS:
     {
         TempAppDir dir;
         AppContext context(dir.paths());
+        withoutMouse(context);
         MousecfgWidget window(context);
         window.show();
         window.move(100, 100);
@@ -170,6 +186,7 @@ private Q_SLOTS:
     {
         TempAppDir dir;
         AppContext context(dir.paths());
+        withoutMouse(context);
         MousecfgWidget window(context);
         window.show();
         window.iconActivated(QSystemTrayIcon::Context);

@@ -1,0 +1,16 @@
+# Hot-plug on Linux comes from libudev; without it the program runs without
+# hot-plug, as it does when the monitor cannot be created.
+if(NOT WIN32)
+    find_package(PkgConfig QUIET)
+    if(PkgConfig_FOUND)
+        pkg_check_modules(UDEV QUIET IMPORTED_TARGET libudev)
+    endif()
+    if(UDEV_FOUND)
+        target_link_libraries(mousecfg_platform ${MOUSECFG_LINK} PkgConfig::UDEV)
+        target_compile_definitions(mousecfg_platform PRIVATE MOUSECFG_HAVE_LIBUDEV)
+    else()
+        message(STATUS "libudev not found: building without hot-plug")
+    endif()
+else()
+    target_link_libraries(mousecfg_platform ${MOUSECFG_LINK} user32)
+endif()
