@@ -5,9 +5,11 @@
 #include "app/DeviceDiscovery.h"
 #include "app/VirtualDeviceNotifier.h"
 #include "device/DeviceLink.h"
+#include "device/OakGetBatteryThread.h"
 #include "platform/DeviceNotifier.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppConfig.h"
+#include "storage/ProfileSetStore.h"
 #include "widgets/OakMessageBox.h"
 #include "widgets/OakPushButton.h"
 
@@ -21,6 +23,7 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 const QSize kDesignSize(999, 640);
@@ -168,7 +171,57 @@ void MousecfgWidget::refreshMouseListButton()
     m_mouseListButton->show();
 }
 
-void MousecfgWidget::initLanguage() {}
+void MousecfgWidget::initLanguage()
+{
+    const LanguageConfig languages(m_context.paths);
+    m_context.languageIndex = languages.languageIndex();
+    m_translator = new QTranslator(this);
+    m_languages = languages.languageTable();
+}
+
+void MousecfgWidget::buildLanguageMenu()
+{
+    const UiScale& s = m_context.scale;
+    m_languageButton = new OakPushButton(this);
+    m_languageButton->setImages(skin("lang.png"));
+    m_languageButton->setGeometry(s.scaled(900), s.scaled(18), s.scaled(24), s.scaled(24));
+    m_languageMenu = new QMenu(this);
+    for (int i = 0; i < m_languages.count; ++i)
+        m_languageMenu->addAction(m_languages.names[i]);
+    connect(m_languageMenu, &QMenu::triggered, this, &MousecfgWidget::onLanguageChosen);
+    m_languageButton->setMenu(m_languageMenu);
+    m_languageButton->setVisible(m_languages.count >= 2);
+
+    const QString file = LanguageConfig(m_context.paths).translationFile(m_context.languageIndex);
+    if (!file.isEmpty() && m_translator->load(file))
+        QCoreApplication::installTranslator(m_translator);
+}
+
+void MousecfgWidget::onLanguageChosen(QAction* action)
+{
+    const int index = m_languageMenu->actions().indexOf(action);
+    if (index < 0)
+        return;
+    const LanguageConfig languages(m_context.paths);
+    const QString file = languages.translationFile(index);
+    const bool loaded = !file.isEmpty() && m_translator->load(file);
+    m_context.languageIndex = index;
+    m_languageButton->setToolTip(action->text());
+    languages.setLanguageIndex(index);
+    if (!loaded)
+        return;
+    QCoreApplication::installTranslator(m_translator);
+    retranslate();
+}
+
+void MousecfgWidget::retranslate()
+{
+    setWindowTitle(tr("MousecfgWidget"));
+    if (m_loadConfigAction) {
+        m_loadConfigAction->setText(tr("&Load Config"));
+        m_quitAction->setText(tr("&Quit"));
+    }
+}
 
 void MousecfgWidget::buildControls()
 {
@@ -182,17 +235,57 @@ void MousecfgWidget::buildControls()
     m_minimiseButton->setImages(skin("min-1.png"), skin("min-2.png"), skin("min-3.png"));
     m_minimiseButton->setGeometry(s.scaled(930), s.scaled(18), s.scaled(24), s.scaled(24));
     connect(m_minimiseButton, &QPushButton::clicked, this, &QWidget::showMinimized);
+    buildLanguageMenu();
 }
 
-void MousecfgWidget::loadProfiles() {}
+void MousecfgWidget::loadProfiles()
+{
+    ProfileSetStore(m_context.paths, currentProductName()).loadSet(m_profiles);
+    m_savedProfiles = m_profiles;
+}
 
 void MousecfgWidget::buildPages() {}
 
-void MousecfgWidget::writeDefaultProfile() {}
+void MousecfgWidget::writeDefaultProfile()
+{
+    const StorageResult written =
+        ProfileSetStore(m_context.paths, currentProductName()).writeDefaultProfile();
+    if (!written.isOk())
+        qWarning().noquote() << "cannot write the default profile:" << written.errorMessage();
+}
 
-void MousecfgWidget::stopPolling() {}
+// Returns once the poller has left the device, so that handles may be
+// closed or a download started right after.
+void MousecfgWidget::stopPolling()
+{
+    if (!m_poller)
+        return;
+    m_poller->stop();
+    delete m_poller;
+    m_poller = nullptr;
+}
 
-void MousecfgWidget::startPolling() {}
+void MousecfgWidget::startPolling()
+{
+    if (isPolling())
+        return;
+    stopPolling();
+    m_poller = new OakGetBatteryThread(*m_context.link);
+    connect(m_poller, &OakGetBatteryThread::RefreshWriteStatus, this,
+            &MousecfgWidget::slotRefreshWriteStatus);
+    m_poller->start();
+}
+
+bool MousecfgWidget::isPolling() const
+{
+    return m_poller && m_poller->isRunning();
+}
+
+void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
+{
+    if (iStatus == 0)
+        m_config->setDiff(1);
+}
 
 void MousecfgWidget::closeDevices()
 {

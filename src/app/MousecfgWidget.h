@@ -2,6 +2,8 @@
 
 #include "QtCompat.h"
 #include "app/BackgroundCache.h"
+#include "storage/LanguageConfig.h"
+#include "storage/ProfileSet.h"
 #include "widgets/OakMessageBox.h"
 
 #include <QPixmap>
@@ -16,8 +18,10 @@ class AppConfig;
 class DeviceDiscovery;
 class DeviceNotifier;
 class OakPushButton;
+class OakGetBatteryThread;
 class QAction;
 class QMenu;
+class QTranslator;
 
 // The one top-level window: frameless, shaped by its background, dragged by
 // it, hidden to the tray and shown again from there.
@@ -36,6 +40,11 @@ public:
     // The disconnect warning while it is up.
     OakMessageBox* disconnectWarning() const { return m_warning; }
     OakPushButton* mouseListButton() const { return m_mouseListButton; }
+    OakPushButton* languageButton() const { return m_languageButton; }
+    // The working profile set and the state last saved or sent.
+    const ProfileSet& profiles() const { return m_profiles; }
+    const ProfileSet& savedProfiles() const { return m_savedProfiles; }
+    bool isPolling() const;
 
 public Q_SLOTS:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -45,6 +54,9 @@ public Q_SLOTS:
     void slotWarnClose();
     // The user picked another model in the mouse list.
     void slot_show_mousename(QAction* action);
+    void slotRefreshWriteStatus(quint8 iStatus);
+    // The user picked another interface language.
+    void onLanguageChosen(QAction* action);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -71,6 +83,8 @@ private:
     void reloadModelImages();
     void refreshPages();
     void refreshConnectionIndicator();
+    void buildLanguageMenu();
+    void retranslate();
     void stopPolling();
     void startPolling();
     void closeDevices();
@@ -88,6 +102,13 @@ private:
     OakPushButton* m_closeButton = nullptr;
     OakPushButton* m_minimiseButton = nullptr;
     OakPushButton* m_mouseListButton = nullptr;
+    OakPushButton* m_languageButton = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QTranslator* m_translator = nullptr;
+    LanguageTable m_languages;
+    ProfileSet m_profiles;
+    ProfileSet m_savedProfiles;
+    OakGetBatteryThread* m_poller = nullptr;
     QMenu* m_mouseListMenu = nullptr;
     QPointer<OakMessageBox> m_warning;
 

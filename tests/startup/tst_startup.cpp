@@ -2,10 +2,12 @@
 #include "app/MousecfgWidget.h"
 #include "sim/VirtualMouse.h"
 #include "support/TempAppDir.h"
+#include "widgets/OakPushButton.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QProcess>
+#include <QSettings>
 #include <QUuid>
 #include <QtTest>
 
@@ -199,6 +201,45 @@ private Q_SLOTS:
         context.warningOpen = true;
         window.iconActivated(QSystemTrayIcon::DoubleClick);
         QVERIFY(window.isVisible());
+    }
+
+    void languageButtonShowsWithTwoLanguagesOrMore()
+    {
+        TempAppDir dir;
+        {
+            AppContext context(dir.paths());
+            withoutMouse(context);
+            MousecfgWidget window(context);
+            QVERIFY(!window.languageButton()->isHidden());
+        }
+        QSettings(dir.paths().configFile(), QSettings::IniFormat)
+            .setValue(QStringLiteral("FONT_LIST/LANGNUM"), 1);
+        AppContext context(dir.paths());
+        withoutMouse(context);
+        MousecfgWidget window(context);
+        QVERIFY(window.languageButton()->isHidden());
+    }
+
+    void chosenLanguageTranslatesAndSurvivesARestart()
+    {
+        TempAppDir dir;
+        {
+            AppContext context(dir.paths());
+            withoutMouse(context);
+            MousecfgWidget window(context);
+            QMenu* menu = window.languageButton()->menu();
+            QCOMPARE(menu->actions().size(), 3);
+            menu->actions().at(2)->trigger();
+            QCOMPARE(context.languageIndex, 2);
+            QCOMPARE(window.trayIcon()->contextMenu()->actions().at(1)->text(), QStringLiteral("結束(&Q)"));
+        }
+        QCOMPARE(QSettings(dir.paths().langConfigFile(), QSettings::IniFormat).value("Config/LangID").toInt(),
+                 2);
+        AppContext context(dir.paths());
+        withoutMouse(context);
+        MousecfgWidget window(context);
+        QCOMPARE(context.languageIndex, 2);
+        QCOMPARE(window.trayIcon()->contextMenu()->actions().at(0)->text(), QStringLiteral("載入設定(&L)"));
     }
 
     void oneCopyRunsPerModel()
