@@ -10,7 +10,8 @@
 // lock, so closing waits until a call in progress on another thread has
 // returned; after close every call fails with -1, as on an unplugged device.
 // Holders keep the object alive through a shared pointer, so a handle that
-// was closed under them is still safe to call.
+// was closed under them is still safe to call. Since close() waits for the
+// call in progress, reads should use a finite time-out.
 class DeviceHandle
 {
 public:

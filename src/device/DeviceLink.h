@@ -48,9 +48,10 @@ public:
     std::shared_ptr<DeviceHandle> vendorHandle() const;
     bool isOpen(InterfaceSlot slot) const;
 
-    // Sends a report (report id byte followed by length bytes; every command
-    // is 33 bytes) and verifies the mouse's echo where the command calls for
-    // it. Runs on the calling thread and blocks through the clock's waits.
+    // Sends a report of length bytes (report id byte 0 and the payload;
+    // every command is 33 bytes, at most 64 fit) and verifies the mouse's echo
+    // where the command calls for it. Runs on the calling thread and blocks
+    // through the clock's waits.
     quint8 transfer(const quint8* report, int length);
 
     // The device table, for the hot-plug routine.

@@ -56,14 +56,16 @@ quint8 TransferLoop::run(const quint8* report, int length)
         logBanner("no device--------------------------------------");
         return TransferNoDevice;
     }
-    // The report and its report id byte must fit the work buffer; a longer
-    // one would be read past its end.
-    if (!report || length < 0 || length + 1 > kBufferSize) {
+    // The report (report id byte included) must fit the work buffer.
+    if (!report || length < 1 || length > kBufferSize) {
         debugLog(QStringLiteral("report length %1 out of range").arg(length));
         logBanner("hid_write fail--------------------------------------");
         return TransferWriteError;
     }
-    std::memcpy(m_work, report, size_t(length) + 1);
+    // Only the bytes that are written are copied: a 33-byte report in a
+    // buffer of exactly 33 bytes is never read past its end. The log's 33rd
+    // byte then shows the zeroed work buffer.
+    std::memcpy(m_work, report, size_t(length));
     m_length = length;
 
     Step step = Step::Write;

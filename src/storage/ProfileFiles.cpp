@@ -82,6 +82,12 @@ StorageResult ProfileFiles::saveProfile(const ProfileData& profile, const QStrin
 
 void ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 {
+    if (path.isEmpty()) {
+        profile = ProfileData();
+        profile.LedMoveOFF = 255;
+        profile.LedSleepTime = 1;
+        return;
+    }
     const QSettings file(path, QSettings::IniFormat);
     ProfileCodec::read(file, kSection, profile, ProfileCodec::LightKeys::Included);
 }
@@ -95,15 +101,11 @@ StorageResult ProfileFiles::saveNamedProfile(const ProfileData& profile, const Q
 
 void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) const
 {
-    const QString path = profilePath(name);
-    if (path.isEmpty()) {
-        if (!name.isEmpty())
-            qCWarning(lcStorage) << "profile name not usable as a file name:" << name;
-        profile = ProfileData();
-        profile.LedMoveOFF = 255;
-        profile.LedSleepTime = 1;
-        return;
-    }
+    // Earlier installs saved a slot without a name as ".prof"; it still
+    // loads, although no new file of that name is written.
+    const QString path = name.isEmpty() ? m_profileDir + QLatin1Char('/') + kExtension : profilePath(name);
+    if (path.isEmpty())
+        qCWarning(lcStorage) << "profile name not usable as a file name:" << name;
     loadProfile(profile, path);
 }
 

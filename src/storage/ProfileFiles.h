@@ -10,8 +10,8 @@ struct ProfileData;
 // The profile files of one model: "<name>.prof" in the model's profile
 // folder, the default profile among them. Every profile path is built here,
 // from the one profile folder, and only from a safe name: a name that is
-// empty or could reach outside the folder is refused on writes and reads as
-// an all-default profile.
+// empty or could reach outside the folder is refused on writes; an unsafe
+// name reads as an all-default profile.
 class ProfileFiles
 {
 public:

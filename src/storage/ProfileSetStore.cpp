@@ -35,7 +35,8 @@ StorageResult ProfileSetStore::saveSet(const ProfileSet& set) const
 StorageResult ProfileSetStore::selectProfile(ProfileSet& set, int index, const QString& reloadName) const
 {
     if (index < 0 || index >= ProfileSet::kProfiles)
-        return StorageResult::failure(QStringLiteral("No profile slot %1.").arg(index));
+        return StorageResult::failure(
+            QCoreApplication::translate("ProfileSetStore", "No profile slot %1.").arg(index));
     set.ProfileID = quint8(index);
     if (!reloadName.isEmpty()) {
         set.profileNames[index] = reloadName;

@@ -484,9 +484,15 @@ void TestProfiles::setWithoutConfigurationLoadsDefaults()
     verifyAllDefault(set->profiles[0]);
 
     app.writeFile(QStringLiteral("Configs/Config.ini"), "[Config]\nProfileID=7\nProfile1=../../escape\n");
+    app.writeFile(QStringLiteral("escape.prof"), "[PROFILE]\ndpi=4\n");
     ProfileSetStore(app.paths(), kModel).loadSet(*set);
     QCOMPARE(int(set->ProfileID), 0);
     verifyAllDefault(set->profiles[0]);
+
+    // A slot without a name was saved as ".prof" by earlier installs.
+    app.writeFile(QStringLiteral("Configs/Wren W8/Profile/.prof"), "[PROFILE]\ndpi=3\n");
+    ProfileSetStore(app.paths(), kModel).loadSet(*set);
+    QCOMPARE(int(set->profiles[1].dpi), 3);
 }
 
 void TestProfiles::saveOfSetReportsSlotsItCannotSave()

@@ -257,10 +257,11 @@ void TransferTest::failedRewriteIsAWriteError()
 void TransferTest::reportLengthBeyondTheBufferIsRefused()
 {
     Rig rig;
-    QVERIFY(rig.send(kBeginMarker, 64) != TransferOk);
+    QVERIFY(rig.send(kBeginMarker, 65) != TransferOk);
+    QVERIFY(rig.send(kBeginMarker, 0) != TransferOk);
     QVERIFY(rig.send(kBeginMarker, -1) != TransferOk);
     QCOMPARE(rig.mouse->counters().writes, 0);
-    QCOMPARE(rig.send(kBeginMarker, 63), quint8(TransferOk));
+    QCOMPARE(rig.send(kBeginMarker, 64), quint8(TransferOk));
 }
 
 void TransferTest::logShows33BytesWhateverTheLength()

@@ -1,0 +1,10 @@
+#include "platform/fake/FakePointerSpeed.h"
+
+bool FakePointerSpeed::applyPointerSpeed(int speed)
+{
+    m_applied.append(speed);
+    if (!m_speed)
+        return false;
+    m_speed = speed;
+    return true;
+}
