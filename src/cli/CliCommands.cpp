@@ -1,0 +1,182 @@
+#include "cli/CliCommands.h"
+
+#include "cli/CliOptions.h"
+#include "cli/CliSession.h"
+#include "cli/ConfigurationReport.h"
+#include "cli/Console.h"
+#include "device/ConfigurationDownload.h"
+#include "device/DeviceLink.h"
+#include "device/DeviceModelInfo.h"
+#include "device/DeviceState.h"
+#include "device/ModelIds.h"
+#include "device/OakGetBatteryThread.h"
+#include "device/SensorTables.h"
+#include "storage/AppConfig.h"
+#include "storage/ProfileSetStore.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace CliCommands {
+namespace {
+
+void printJson(const QJsonValue& value)
+{
+    const QJsonDocument document =
+        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    Console::raw(document.toJson(QJsonDocument::Indented));
+}
+
+int noDevice()
+{
+    Console::error(QStringLiteral("no mouse found"));
+    return ExitNoDevice;
+}
+
+bool configurationReadable(const AppPaths& paths)
+{
+    const QFileInfo file(paths.configFile());
+    if (file.isFile() && file.isReadable())
+        return true;
+    Console::error(QStringLiteral("cannot read the configuration %1").arg(paths.configFile()));
+    return false;
+}
+
+QString identityName(const HidDeviceInfo& device)
+{
+    if (device.vendorId != kModelVendorId)
+        return QString();
+    if (device.productId == kModelReceiverProductId)
+        return QStringLiteral("receiver");
+    if (device.productId == kModelCableProductId)
+        return QStringLiteral("cable");
+    return QString();
+}
+
+QString kindName(const HidDeviceInfo& device)
+{
+    if (device.usagePage == 0x0001 && device.usage == 0x0002)
+        return QStringLiteral("pointer");
+    if (device.usagePage == 0xFF00 && device.usage == 0xFF00)
+        return QStringLiteral("vendor");
+    return QString();
+}
+
+} // namespace
+
+int devices(CliSession& session, const CliOptions& options)
+{
+    if (!session.backend().init()) {
+        Console::error(QStringLiteral("the HID library cannot be used"));
+        return ExitNoDevice;
+    }
+    QJsonArray list;
+    for (const HidDeviceInfo& device : session.backend().enumerate(0, 0)) {
+        const QString identity = identityName(device);
+        const QString kind = kindName(device);
+        if (identity.isEmpty() || kind.isEmpty())
+            continue;
+        const QString release = QStringLiteral("0x%1").arg(device.releaseNumber, 4, 16, QLatin1Char('0'));
+        if (!options.json)
+            Console::line(QStringLiteral("%1\t%2\t%3\t%4")
+                              .arg(identity, kind, QString::fromLocal8Bit(device.path), release));
+        list.append(QJsonObject{{QStringLiteral("identity"), identity},
+                                {QStringLiteral("kind"), kind},
+                                {QStringLiteral("path"), QString::fromLocal8Bit(device.path)},
+                                {QStringLiteral("release"), device.releaseNumber}});
+    }
+    if (options.json)
+        printJson(list);
+    return list.isEmpty() ? noDevice() : ExitOk;
+}
+
+int status(CliSession& session, const CliOptions& options)
+{
+    if (!session.open())
+        return noDevice();
+    OakGetBatteryThread poll(session.link());
+    QJsonObject reply;
+    QObject::connect(&poll, &OakGetBatteryThread::RefreshBatteryStatus,
+                     [&](quint8, quint8 level, quint8 extra) {
+                         reply.insert(QStringLiteral("battery"), level);
+                         reply.insert(QStringLiteral("batteryExtra"), extra);
+                     });
+    QObject::connect(&poll, &OakGetBatteryThread::RefreshStatus,
+                     [&](quint8, quint8 stage, quint8 rate, quint8) {
+                         reply.insert(QStringLiteral("dpiStage"), stage);
+                         reply.insert(QStringLiteral("reportRate"), rate);
+                     });
+    poll.runCycle(); // the first cycle asks the mouse
+    if (!reply.contains(QStringLiteral("battery"))) {
+        Console::error(QStringLiteral("the mouse did not answer the status query"));
+        return ExitNoReply;
+    }
+    if (options.json) {
+        reply.insert(QStringLiteral("reportRateHz"),
+                     ConfigurationReport::reportRateHz(reply.value("reportRate").toInt()));
+        printJson(reply);
+        return ExitOk;
+    }
+    const int level = reply.value(QStringLiteral("battery")).toInt();
+    Console::line(level == 0 ? QStringLiteral("battery: mouse off")
+                             : QStringLiteral("battery: %1").arg(level));
+    Console::line(QStringLiteral("DPI stage: %1").arg(reply.value(QStringLiteral("dpiStage")).toInt() + 1));
+    Console::line(
+        QStringLiteral("report rate: %1")
+            .arg(ConfigurationReport::reportRateText(reply.value(QStringLiteral("reportRate")).toInt())));
+    return ExitOk;
+}
+
+int apply(CliSession& session, const CliOptions&)
+{
+    const AppPaths& paths = session.paths();
+    if (!configurationReadable(paths))
+        return ExitNoInput;
+    const AppConfig config(paths);
+    ProfileSet set;
+    ProfileSetStore(paths, config.currentProductName()).loadSet(set);
+    if (!session.open())
+        return noDevice();
+    DeviceState deviceState;
+    ConfigurationDownload download(session.link(), deviceState, paths, SensorTables::shipped());
+    const quint8 result = download.downloadConfiguration(set, DeviceModelInfo::read(paths));
+    config.setDiff(result != 0 ? 1 : 0);
+    if (result != 0)
+        Console::error(
+            QStringLiteral("Send data failed, please try again. (transfer result %1)").arg(result));
+    return result;
+}
+
+int selectProfile(CliSession& session, const CliOptions& options)
+{
+    bool isNumber = false;
+    const int slot = options.arguments.value(0).toInt(&isNumber);
+    if (!isNumber || slot < 1 || slot > ProfileSet::kProfiles) {
+        Console::error(
+            QStringLiteral("select-profile needs a profile number from 1 to %1").arg(ProfileSet::kProfiles));
+        return ExitUsage;
+    }
+    if (!session.open())
+        return noDevice();
+    DeviceCommands commands(session.link(), SensorTables::shipped());
+    const quint8 result = commands.switchProfile(slot - 1);
+    if (result != 0)
+        Console::error(QStringLiteral("the profile switch failed (transfer result %1)").arg(result));
+    return result;
+}
+
+int show(CliSession& session, const CliOptions& options)
+{
+    if (!configurationReadable(session.paths()))
+        return ExitNoInput;
+    const ConfigurationReport report(session.paths());
+    if (options.json)
+        printJson(report.toJson());
+    else
+        Console::raw(report.toText().toUtf8());
+    return ExitOk;
+}
+
+} // namespace CliCommands

@@ -1,0 +1,24 @@
+#pragma once
+
+class CliSession;
+struct CliOptions;
+
+// The commands of mousecfgctl. Each returns the process exit status.
+namespace CliCommands {
+
+enum ExitStatus
+{
+    ExitOk = 0,
+    ExitNoDevice = 1, // as the transfer result "no device"
+    ExitNoReply = 2,  // as the transfer result "verify failed"
+    ExitUsage = 64,
+    ExitNoInput = 66,
+};
+
+int devices(CliSession& session, const CliOptions& options);
+int status(CliSession& session, const CliOptions& options);
+int apply(CliSession& session, const CliOptions& options);
+int selectProfile(CliSession& session, const CliOptions& options);
+int show(CliSession& session, const CliOptions& options);
+
+} // namespace CliCommands

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The command line of mousecfgctl.
+struct CliOptions
+{
+    QString command;       // devices, status, apply, select-profile, show
+    QStringList arguments; // what follows the command
+    QString appDir;        // --app-dir; empty: the executable's folder
+    bool virtualMouse = false;
+    bool trace = false;
+    bool dumpDevice = false;
+    bool json = false;
+    bool help = false;
+    QString error; // set when the command line cannot be used
+
+    // arguments: without the program name.
+    static CliOptions parse(const QStringList& arguments);
+    static QString usage();
+};

@@ -1,0 +1,56 @@
+#include "cli/CliCommands.h"
+#include "cli/CliOptions.h"
+#include "cli/CliSession.h"
+#include "cli/Console.h"
+#include "sim/VirtualMouse.h"
+#include "storage/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLoggingCategory>
+
+namespace {
+
+int run(const CliOptions& options)
+{
+    const AppPaths paths = options.appDir.isEmpty() ? AppPaths(QCoreApplication::applicationDirPath())
+                                                    : AppPaths(QDir(options.appDir).absolutePath());
+    if (!options.appDir.isEmpty() && !QDir(options.appDir).exists()) {
+        Console::error(QStringLiteral("no such folder: %1").arg(options.appDir));
+        return CliCommands::ExitNoInput;
+    }
+    CliSession session(options, paths, [](const QByteArray& line) { Console::raw(line + '\n'); });
+    int status = CliCommands::ExitUsage;
+    if (options.command == QLatin1String("devices"))
+        status = CliCommands::devices(session, options);
+    else if (options.command == QLatin1String("status"))
+        status = CliCommands::status(session, options);
+    else if (options.command == QLatin1String("apply"))
+        status = CliCommands::apply(session, options);
+    else if (options.command == QLatin1String("select-profile"))
+        status = CliCommands::selectProfile(session, options);
+    else if (options.command == QLatin1String("show"))
+        status = CliCommands::show(session, options);
+    if (options.dumpDevice && session.virtualMouse())
+        Console::raw(session.virtualMouse()->stateJson());
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    // The transfer log is for debugging the program, not for its users.
+    QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=false"));
+    const CliOptions options = CliOptions::parse(app.arguments().mid(1));
+    if (options.help) {
+        Console::raw(CliOptions::usage().toUtf8());
+        return CliCommands::ExitOk;
+    }
+    if (!options.error.isEmpty()) {
+        Console::error(options.error + QStringLiteral(" (see --help)"));
+        return CliCommands::ExitUsage;
+    }
+    return run(options);
+}

@@ -1,0 +1,252 @@
+#include "storage/AppConfig.h"
+#include "storage/ProfileSet.h"
+#include "storage/ProfileSetStore.h"
+#include "support/TempAppDir.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+
+    // The JSON document that starts at the first line opening an object.
+    QJsonObject json() const
+    {
+        const int start = out.startsWith('{') ? 0 : out.indexOf("\n{") + 1;
+        return QJsonDocument::fromJson(out.mid(start)).object();
+    }
+};
+
+Run runTool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(TempAppDir::executable(QStringLiteral("mousecfgctl")), arguments);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// A stored configuration with something to send in every report.
+ProfileSet storedSet()
+{
+    ProfileSet set;
+    for (int i = 0; i < ProfileSet::kProfiles; ++i)
+        set.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
+    set.LiftHigh = 2;
+    set.AngleValue = 1;
+    set.Sync = 1;
+    ProfileData& p = set.profiles[0];
+    p.pollrate = 4;
+    p.dpi = 2;
+    p.LedMode = 5;
+    p.LedMoveOFF = 0;
+    p.LedSleepTime = 3;
+    p.leds[5].colour = QColor(0x12, 0x34, 0x56);
+    p.leds[5].bright = 4;
+    p.leds[5].breath = 2;
+    for (int s = 0; s < ProfileData::kStages; ++s) {
+        p.stages[s].used = 1;
+        p.stages[s].x = p.stages[s].y = quint32(20 * (s + 1)); // 1000 DPI steps on sensor 3389
+    }
+    p.stages[7].x = 400; // above the knee: range 1
+    p.buttons[0].Fun = 1;
+    p.buttons[1].Fun = 2;
+    p.buttons[2].Fun = 43; // volume up
+    p.buttons[3].Fun = 200;
+    p.buttons[3].macroname = QStringLiteral("burst");
+    p.buttons[3].LoopNumber = 2;
+    p.buttons[40].Fun = 52;
+    p.buttons[41].Fun = 53;
+    return set;
+}
+
+void storeConfiguration(const TempAppDir& app, const ProfileSet& set)
+{
+    const QString model = AppConfig(app.paths()).currentProductName();
+    QVERIFY(ProfileSetStore(app.paths(), model).saveSet(set).isOk());
+    app.writeFile(QStringLiteral("Configs/MacroDB/burst.MSMACRO"),
+                  "[Setting]\nCount=2\nMap_0=129\nDataL_0=1\nDataH_0=0\nMap_1=1\nDataL_1=1\nDataH_1=0\n");
+}
+
+} // namespace
+
+// mousecfgctl run as a user runs it, against the virtual mouse.
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void applyWritesTheStoredConfiguration();
+    void traceShowsEveryReport();
+    void statusAndDevicesAsJson();
+    void showReadsTheStoredConfiguration();
+    void badInputGivesClearExits();
+};
+
+void TestCli::applyWritesTheStoredConfiguration()
+{
+    TempAppDir app;
+    AppConfig(app.paths()).setDiff(1);
+    const ProfileSet set = storedSet();
+    storeConfiguration(app, set);
+    const Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),
+                             QStringLiteral("--dump-device"), QStringLiteral("apply")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject state = run.json();
+    QVERIFY2(!state.isEmpty(), run.out.constData());
+
+    const QJsonObject performance = state.value(QStringLiteral("performance")).toObject();
+    QCOMPARE(performance.value(QStringLiteral("dpiStage")).toInt(), 2);
+    QCOMPARE(performance.value(QStringLiteral("pollRate")).toInt(), 4);
+    QCOMPARE(performance.value(QStringLiteral("ledMode")).toInt(), 5);
+    QCOMPARE(performance.value(QStringLiteral("ledSpeed")).toInt(), 2);
+    QCOMPARE(performance.value(QStringLiteral("ledBrightness")).toInt(), 4);
+    const QJsonObject options = state.value(QStringLiteral("options")).toObject();
+    QCOMPARE(options.value(QStringLiteral("liftHigh")).toInt(), 2);
+    QCOMPARE(options.value(QStringLiteral("ledSleepTime")).toInt(), 3);
+    QCOMPARE(options.value(QStringLiteral("moveLightOff")).toInt(), 1);
+    QCOMPARE(options.value(QStringLiteral("angleOrDebounce")).toInt(), 1);
+    QCOMPARE(options.value(QStringLiteral("colour")).toString(), QStringLiteral("12 34 56"));
+
+    const QJsonArray stages = state.value(QStringLiteral("dpiStages")).toArray();
+    for (int s = 0; s < 7; ++s) {
+        const QJsonObject stage = stages.at(s).toObject();
+        QCOMPARE(stage.value(QStringLiteral("range")).toInt(), 0);
+        QCOMPARE(stage.value(QStringLiteral("first")).toInt(), 20 * (s + 1));
+        QCOMPARE(stage.value(QStringLiteral("second")).toInt(), 20 * (s + 1));
+    }
+    QCOMPARE(stages.at(7).toObject().value(QStringLiteral("bytes")).toString(),
+             QStringLiteral("01 f0 00 a0 00"));
+
+    const QJsonArray slotList = state.value(QStringLiteral("buttonSlots")).toArray();
+    QCOMPARE(slotList.at(0).toString(), QStringLiteral("81 00 00 00"));
+    QCOMPARE(slotList.at(1).toString(), QStringLiteral("82 00 00 00"));
+    QCOMPARE(slotList.at(2).toString(), QStringLiteral("8e 01 e9 00"));
+    QCOMPARE(slotList.at(3).toString(), QStringLiteral("91 00 02 00"));
+    QCOMPARE(slotList.at(14).toString(), QStringLiteral("8b 00 00 00"));
+    QCOMPARE(slotList.at(15).toString(), QStringLiteral("8c 00 00 00"));
+    const QString macro = state.value(QStringLiteral("macroSlots"))
+                              .toObject()
+                              .value(QStringLiteral("0"))
+                              .toObject()
+                              .value(QStringLiteral("bytes"))
+                              .toString();
+    QVERIFY2(macro.startsWith(QStringLiteral("81 01 00 01 01 00 06 01 00 00 00 00 00")), qPrintable(macro));
+    QCOMPARE(state.value(QStringLiteral("download")).toObject().value(QStringLiteral("endMarkers")).toInt(),
+             1);
+    QCOMPARE(AppConfig(app.paths()).diff(), 0);
+}
+
+void TestCli::traceShowsEveryReport()
+{
+    TempAppDir app;
+    const Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),
+                             QStringLiteral("--trace"), QStringLiteral("--dump-device"),
+                             QStringLiteral("select-profile"), QStringLiteral("3")});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.left(run.out.indexOf("\n{")).split('\n');
+    const QRegularExpression written(QStringLiteral("^W( [0-9a-f]{2}){33}$"));
+    const QRegularExpression read(QStringLiteral("^R( [0-9a-f]{2}){32}$"));
+    QCOMPARE(lines.value(0), QByteArray("W 00 05 00 fa 44 02") + QByteArray(" 00").repeated(27));
+    int writes = 0;
+    int reads = 0;
+    for (const QByteArray& line : lines) {
+        writes += written.match(QString::fromLatin1(line)).hasMatch() ? 1 : 0;
+        reads += read.match(QString::fromLatin1(line)).hasMatch() ? 1 : 0;
+    }
+    QCOMPARE(writes, 7); // select, commit 01, then the five commits
+    QCOMPARE(reads, 6);  // every commit is read back; the select is not
+    QCOMPARE(writes + reads, lines.size());
+    QCOMPARE(run.json().value(QStringLiteral("activeProfile")).toInt(), 2);
+}
+
+void TestCli::statusAndDevicesAsJson()
+{
+    TempAppDir app;
+    Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),
+                       QStringLiteral("--json"), QStringLiteral("status")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject status = run.json();
+    QCOMPARE(status.value(QStringLiteral("battery")).toInt(), 80);
+    QCOMPARE(status.value(QStringLiteral("reportRateHz")).toInt(), 1000);
+    QVERIFY(status.contains(QStringLiteral("dpiStage")));
+
+    run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),
+                   QStringLiteral("--json"), QStringLiteral("devices")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonArray devices = QJsonDocument::fromJson(run.out).array();
+    QCOMPARE(devices.size(), 2);
+    QStringList kinds;
+    for (const QJsonValue& device : devices) {
+        QCOMPARE(device.toObject().value(QStringLiteral("identity")).toString(), QStringLiteral("receiver"));
+        kinds << device.toObject().value(QStringLiteral("kind")).toString();
+    }
+    kinds.sort();
+    QCOMPARE(kinds, (QStringList{QStringLiteral("pointer"), QStringLiteral("vendor")}));
+}
+
+void TestCli::showReadsTheStoredConfiguration()
+{
+    TempAppDir app;
+    ProfileSet set = storedSet();
+    set.profiles[0].stages[4].y = 400;
+    storeConfiguration(app, set);
+    Run run =
+        runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--json"), QStringLiteral("show")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject first = run.json().value(QStringLiteral("profiles")).toArray().at(0).toObject();
+    QCOMPARE(first.value(QStringLiteral("reportRateHz")).toInt(), 250);
+    const QJsonArray stages = first.value(QStringLiteral("stages")).toArray();
+    QCOMPARE(stages.at(0).toObject().value(QStringLiteral("dpiX")).toInt(), 1000); // 50 per step up to 320
+    const QJsonArray buttons = first.value(QStringLiteral("buttons")).toArray();
+    QCOMPARE(buttons.at(2).toObject().value(QStringLiteral("text")).toString(), QStringLiteral("Volume Up"));
+    QCOMPARE(buttons.at(3).toObject().value(QStringLiteral("text")).toString(),
+             QStringLiteral("macro \"burst\""));
+    QCOMPARE(first.value(QStringLiteral("lighting")).toObject().value(QStringLiteral("colour")).toString(),
+             QStringLiteral("#123456"));
+
+    run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("show")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains("Profile 1 \"Profile 1\" (current)"));
+    QVERIFY(run.out.contains("   * 3: 3000 DPI\n"));
+    QVERIFY(run.out.contains("     5: 5000 x 24000 DPI\n")); // 100 per step above 320
+    QVERIFY(!run.out.contains("     7:"));                   // the model has six stages
+}
+
+void TestCli::badInputGivesClearExits()
+{
+    TempAppDir empty(false);
+    Run run = runTool({QStringLiteral("frobnicate")});
+    QCOMPARE(run.exitCode, 64);
+    QVERIFY(run.err.contains("unknown command frobnicate"));
+    run = runTool({QStringLiteral("--virtual"), QStringLiteral("select-profile"), QStringLiteral("9")});
+    QCOMPARE(run.exitCode, 64);
+    run = runTool({QStringLiteral("--dump-device"), QStringLiteral("apply")});
+    QCOMPARE(run.exitCode, 64);
+    run = runTool(
+        {QStringLiteral("--app-dir"), empty.path(), QStringLiteral("--virtual"), QStringLiteral("apply")});
+    QCOMPARE(run.exitCode, 66);
+    QVERIFY(run.err.contains("cannot read the configuration"));
+    run = runTool(
+        {QStringLiteral("--app-dir"), empty.path() + QStringLiteral("/missing"), QStringLiteral("show")});
+    QCOMPARE(run.exitCode, 66);
+    run = runTool({QStringLiteral("--help")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains("select-profile N"));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
