@@ -4,8 +4,9 @@
 
 #include <QDebug>
 
-#include <dbt.h>
 #include <windows.h>
+// dbt.h needs the types of windows.h.
+#include <dbt.h>
 
 namespace {
 
