@@ -4,8 +4,6 @@
 #include "device/ModelIds.h"
 #include "device/TransferLoop.h"
 
-#include <QMutexLocker>
-
 DeviceLink::DeviceLink(std::shared_ptr<HidBackend> backend, std::shared_ptr<Clock> clock)
     : m_backend(std::move(backend)), m_clock(std::move(clock))
 {
@@ -18,7 +16,7 @@ DeviceLink::~DeviceLink()
 
 void DeviceLink::reset(const QString& modelName)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_entries.clear();
     m_entries.append(
         DeviceEntry::forModel(modelName, kModelVendorId, kModelReceiverProductId, kModelCableProductId));
@@ -30,7 +28,7 @@ int DeviceLink::scan()
     if (!m_backend->init())
         return -1;
     const QVector<HidDeviceInfo> devices = m_backend->enumerate(0, 0);
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     for (const HidDeviceInfo& device : devices) {
         for (DeviceEntry& entry : m_entries) {
             for (int identity = 0; identity < kIdentityCount; ++identity) {
@@ -83,7 +81,7 @@ void DeviceLink::open(const QString& name)
     // A handle open in a slot being re-opened is replaced; it closes once the
     // last transfer holding it lets go, never under a call in progress.
     std::shared_ptr<DeviceHandle> replaced[kInterfaceSlotCount];
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     for (int slot = 0; slot < kInterfaceSlotCount; ++slot) {
         if (wanted[slot]) {
             replaced[slot].swap(m_handles[slot]);
@@ -111,7 +109,7 @@ void DeviceLink::closeAll()
 {
     std::shared_ptr<DeviceHandle> closing[kInterfaceSlotCount];
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         for (int slot = 0; slot < kInterfaceSlotCount; ++slot)
             closing[slot].swap(m_handles[slot]);
     }
@@ -130,7 +128,7 @@ void DeviceLink::shutdown()
 
 std::shared_ptr<DeviceHandle> DeviceLink::vendorHandle() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return vendorHandleLocked();
 }
 
@@ -143,7 +141,7 @@ std::shared_ptr<DeviceHandle> DeviceLink::vendorHandleLocked() const
 
 bool DeviceLink::isOpen(InterfaceSlot slot) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return m_handles[slot] && m_handles[slot]->isOpen();
 }
 
@@ -156,13 +154,13 @@ quint8 DeviceLink::transfer(const quint8* report, int length)
 
 QVector<DeviceEntry> DeviceLink::entries() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return m_entries;
 }
 
 bool DeviceLink::setEntry(int index, const DeviceEntry& entry)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     if (index < 0 || index >= m_entries.size())
         return false;
     m_entries[index] = entry;
@@ -171,7 +169,7 @@ bool DeviceLink::setEntry(int index, const DeviceEntry& entry)
 
 quint32 DeviceLink::cableVendorRelease() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return m_cableVendorRelease;
 }
 

@@ -6,10 +6,10 @@
 #include "device/HidBackend.h"
 #include "device/TransferResult.h"
 
-#include <QMutex>
 #include <QString>
 #include <QVector>
 #include <memory>
+#include <mutex>
 
 // The program's link to its mouse: the device table, the four open
 // interfaces and the write / read-back / verify transfer.
@@ -74,7 +74,7 @@ private:
     const std::shared_ptr<HidBackend> m_backend;
     const std::shared_ptr<Clock> m_clock;
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QVector<DeviceEntry> m_entries;
     quint32 m_cableVendorRelease = 0;
     std::shared_ptr<DeviceHandle> m_handles[kInterfaceSlotCount];

@@ -2,6 +2,7 @@
 #include "device/ModelIds.h"
 #include "sim/VirtualMouse.h"
 
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -98,6 +99,9 @@ class TransferTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // Thousands of transfers run here; their step-by-step log would drown the
+    // output. The test of the log turns it on for itself.
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=false")); }
     void prefersTheCableAndFallsBackToTheReceiver();
     void noVendorInterfaceWritesNothing();
     void commandWithoutReadBackCostsOneWriteAndTenMilliseconds();
@@ -341,8 +345,5 @@ void TransferTest::transferRacingCloseAllStaysSafe()
     QCOMPARE(rig.send(kBeginMarker), quint8(TransferOk));
 }
 
-QObject* createTransferTest()
-{
-    return new TransferTest;
-}
+QTEST_GUILESS_MAIN(TransferTest)
 #include "TransferTest.moc"

@@ -2,6 +2,7 @@
 #include "device/ModelIds.h"
 #include "sim/VirtualMouse.h"
 
+#include <QLoggingCategory>
 #include <QtTest>
 
 namespace {
@@ -37,10 +38,11 @@ bool sameTable(const DeviceEntry& a, const DeviceEntry& b)
 }
 } // namespace
 
-class LinkTableTest : public QObject
+class DeviceTableTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=false")); }
     void resetFillsTheModelEntry();
     void scanRecordsEveryInterfaceOfThePluggedIdentities();
     void scanWithoutMatchLeavesTheTableAlone();
@@ -50,7 +52,7 @@ private slots:
     void closeAllClosesHandlesHeldElsewhere();
 };
 
-void LinkTableTest::resetFillsTheModelEntry()
+void DeviceTableTest::resetFillsTheModelEntry()
 {
     auto mouse = std::make_shared<VirtualMouse>();
     DeviceLink link(mouse, mouse->clock());
@@ -74,7 +76,7 @@ void LinkTableTest::resetFillsTheModelEntry()
     QVERIFY(!entry.present());
 }
 
-void LinkTableTest::scanRecordsEveryInterfaceOfThePluggedIdentities()
+void DeviceTableTest::scanRecordsEveryInterfaceOfThePluggedIdentities()
 {
     auto mouse = std::make_shared<VirtualMouse>(plugged(true, true));
     DeviceLink link(mouse, mouse->clock());
@@ -92,7 +94,7 @@ void LinkTableTest::scanRecordsEveryInterfaceOfThePluggedIdentities()
     QCOMPARE(link.cableVendorRelease(), 0x0100u);
 }
 
-void LinkTableTest::scanWithoutMatchLeavesTheTableAlone()
+void DeviceTableTest::scanWithoutMatchLeavesTheTableAlone()
 {
     VirtualMouseOptions options = plugged(true, false);
     HidDeviceInfo keyboard;
@@ -118,7 +120,7 @@ void LinkTableTest::scanWithoutMatchLeavesTheTableAlone()
     QVERIFY(sameTable(link.entries().at(0), before));
 }
 
-void LinkTableTest::scanHonoursTheReleaseFilter()
+void DeviceTableTest::scanHonoursTheReleaseFilter()
 {
     auto mouse = std::make_shared<VirtualMouse>(plugged(true, true));
     DeviceLink link(mouse, mouse->clock());
@@ -137,7 +139,7 @@ void LinkTableTest::scanHonoursTheReleaseFilter()
     QVERIFY(entry.identityPresent(CableIdentity));
 }
 
-void LinkTableTest::overLongPathIsRefusedNotCut()
+void DeviceTableTest::overLongPathIsRefusedNotCut()
 {
     const QByteArray longest(DeviceEntry::kMaxPathLength, 'a');
     VirtualMouseOptions options = plugged(false, false);
@@ -158,7 +160,7 @@ void LinkTableTest::overLongPathIsRefusedNotCut()
     QCOMPARE(fitting.entries().at(0).paths[ReceiverVendor], longest);
 }
 
-void LinkTableTest::openNeedsTheNameAndBothInterfaces()
+void DeviceTableTest::openNeedsTheNameAndBothInterfaces()
 {
     auto mouse = std::make_shared<VirtualMouse>(plugged(true, true));
     DeviceLink link(mouse, mouse->clock());
@@ -177,7 +179,7 @@ void LinkTableTest::openNeedsTheNameAndBothInterfaces()
     QVERIFY(!link.isOpen(CableVendor));
 }
 
-void LinkTableTest::closeAllClosesHandlesHeldElsewhere()
+void DeviceTableTest::closeAllClosesHandlesHeldElsewhere()
 {
     auto mouse = std::make_shared<VirtualMouse>(plugged(true, true));
     DeviceLink link(mouse, mouse->clock());
@@ -196,8 +198,5 @@ void LinkTableTest::closeAllClosesHandlesHeldElsewhere()
     link.shutdown();
 }
 
-QObject* createLinkTableTest()
-{
-    return new LinkTableTest;
-}
-#include "LinkTableTest.moc"
+QTEST_GUILESS_MAIN(DeviceTableTest)
+#include "DeviceTableTest.moc"
