@@ -3,6 +3,7 @@
 #include "device/DeviceLink.h"
 #include "device/HidapiBackend.h"
 #include "device/SystemClock.h"
+#include "platform/PointerSpeed.h"
 #include "sim/VirtualMouse.h"
 
 AppContext::AppContext(const AppPaths& appPaths) : paths(appPaths) {}

@@ -8,6 +8,7 @@
 class Clock;
 class DeviceLink;
 class HidBackend;
+class PointerSpeed;
 class VirtualMouse;
 
 // The state that the whole program shares: one instance, owned by the entry
@@ -28,6 +29,8 @@ struct AppContext
     // Set when the program runs on the virtual mouse.
     std::shared_ptr<VirtualMouse> virtualMouse;
     std::unique_ptr<DeviceLink> link;
+    // The system's pointer speed; none in tests that leave it alone.
+    std::unique_ptr<PointerSpeed> pointerSpeed;
 
     // Index of the interface language; the key names and every page's font follow it.
     int languageIndex = 0;

@@ -7,6 +7,7 @@
 #include "device/DeviceLink.h"
 #include "device/OakGetBatteryThread.h"
 #include "platform/DeviceNotifier.h"
+#include "platform/PointerSpeed.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppConfig.h"
 #include "storage/ProfileSetStore.h"
@@ -48,8 +49,9 @@ MousecfgWidget::MousecfgWidget(AppContext& context, QWidget* parent)
     initDevices();
     initLanguage();
     buildControls();
-    loadProfiles();
     startPolling();
+    loadProfiles();
+    readPointerSpeed();
     buildPages();
     writeDefaultProfile();
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
@@ -242,6 +244,15 @@ void MousecfgWidget::loadProfiles()
 {
     ProfileSetStore(m_context.paths, currentProductName()).loadSet(m_profiles);
     m_savedProfiles = m_profiles;
+}
+
+// The current profile shows the pointer speed the system uses now.
+void MousecfgWidget::readPointerSpeed()
+{
+    if (!m_context.pointerSpeed)
+        return;
+    if (const std::optional<int> speed = m_context.pointerSpeed->readPointerSpeed())
+        m_profiles.current().mousespeed = quint8(*speed);
 }
 
 void MousecfgWidget::buildPages() {}

@@ -73,6 +73,7 @@ private:
     void initLanguage();
     void buildControls();
     void loadProfiles();
+    void readPointerSpeed();
     void buildPages();
     void writeDefaultProfile();
     void createTrayIcon();

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/MousecfgWidget.h"
 #include "platform/InstanceLock.h"
+#include "platform/PointerSpeed.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
 #include "storage/ProductDescription.h"
@@ -66,6 +67,8 @@ int runMousecfg(int argc, char* argv[])
         context.useVirtualMouse(std::make_shared<VirtualMouse>(VirtualMouseOptions::demo()));
     else
         context.useSystemDevices();
+
+    context.pointerSpeed = createPointerSpeed();
 
     auto window = std::make_unique<MousecfgWidget>(context);
     if (window->presentModelCount() != 0) {

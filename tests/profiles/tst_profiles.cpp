@@ -401,8 +401,8 @@ void TestProfiles::resetWithProductDescription()
     TempAppDir app;
     ProfileData p = distinctProfile(5);
     ProfileDefaults::resetProfile(p, ProductDescription(app.paths().productDescriptionFile()));
-    QCOMPARE(p.stages[0], (DpiStage{1, 1, 400, 400, 400}));
-    QCOMPARE(p.stages[7].y, 26000u);
+    QCOMPARE(p.stages[0], (DpiStage{1, 1, 8, 8, 8}));
+    QCOMPARE(p.stages[7].y, 420u);
     QCOMPARE(int(p.LedMode), 0);
     QCOMPARE(p.buttons[0].Fun, 1);
     QCOMPARE(p.buttons[0].LoopNumber, 1);
@@ -538,7 +538,7 @@ void TestProfiles::defaultProfileIsReplaced()
     QVERIFY(store.writeDefaultProfile().isOk());
     const QSettings bare(path, QSettings::IniFormat);
     QVERIFY(!bare.contains(QStringLiteral("PROFILE/stale")));
-    QCOMPARE(bare.value(QStringLiteral("PROFILE/DPI_INFO_1_xy")).toInt(), 800);
+    QCOMPARE(bare.value(QStringLiteral("PROFILE/DPI_INFO_1_xy")).toInt(), 16);
 }
 
 void TestProfiles::profileFileOperations()

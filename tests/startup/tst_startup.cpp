@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 #include "app/MousecfgWidget.h"
+#include "platform/fake/FakePointerSpeed.h"
 #include "sim/VirtualMouse.h"
 #include "support/TempAppDir.h"
 #include "widgets/OakPushButton.h"
@@ -136,6 +137,22 @@ private Q_SLOTS:
         QCOMPARE(actions.size(), 3);
         QVERIFY(actions.at(2)->menu());
         QCOMPARE(actions.at(2)->menu()->actions().size(), 3);
+    }
+
+    void startLoadsTheProfilesWithTheSystemPointerSpeed()
+    {
+        TempAppDir dir;
+        AppContext context(dir.paths());
+        withoutMouse(context);
+        context.pointerSpeed = std::make_unique<FakePointerSpeed>(17);
+        MousecfgWidget window(context);
+        QCOMPARE(window.profiles().profileNames[0], QStringLiteral("Profile 1"));
+        QCOMPARE(int(window.profiles().current().mousespeed), 17);
+        // The saved state is what the files hold, before the system's speed.
+        QVERIFY(window.savedProfiles().current().mousespeed != 17);
+        // With no mouse there is no current model: the configuration's own folder.
+        QVERIFY(
+            QFileInfo::exists(dir.paths().profileDir(QString()) + QStringLiteral("/DefaultProfile.prof")));
     }
 
     void windowTakesTheShapeOfItsBackground()
