@@ -14,6 +14,19 @@ namespace {
 const int kReopenPauseMs = 500;
 const int kAfterChangeMs = 200;
 
+// The table slot of an identity's interface of the given kind; false for an
+// interface the table does not track.
+bool slotForKind(int identity, int kind, InterfaceSlot& slot)
+{
+    if (kind == MouseInterface)
+        slot = pointerSlot(identity);
+    else if (kind == VendorInterface)
+        slot = vendorSlot(identity);
+    else
+        return false;
+    return true;
+}
+
 } // namespace
 
 DeviceDiscovery::DeviceDiscovery(DeviceLink& link, const AppConfig& config, AppContext& context,
@@ -121,7 +134,7 @@ void DeviceDiscovery::handleChange(const DeviceChange& change)
                 else
                     openCurrentModel();
             }
-        } else if (!remove(index, entry, change, reinitialised)) {
+        } else if (!remove(index, entry, identity, change, reinitialised)) {
             continue;
         }
 
@@ -141,13 +154,7 @@ bool DeviceDiscovery::arrive(DeviceEntry& entry, int identity, const DeviceChang
     if (id.highestRelease != 0 && (release < 0 || !id.acceptsRelease(quint32(release))))
         return false;
     InterfaceSlot slot;
-    if (change.kind == MouseInterface)
-        slot = pointerSlot(identity);
-    else if (change.kind == VendorInterface)
-        slot = vendorSlot(identity);
-    else
-        return false;
-    if (!entry.setPath(slot, change.path))
+    if (!slotForKind(identity, change.kind, slot) || !entry.setPath(slot, change.path))
         return false;
     if (!entry.found[slot])
         flagWasSet = true;
@@ -156,19 +163,11 @@ bool DeviceDiscovery::arrive(DeviceEntry& entry, int identity, const DeviceChang
 }
 
 // False when the change concerned no flag that was set: nothing happens then.
-bool DeviceDiscovery::remove(int index, DeviceEntry& entry, const DeviceChange& change, bool& reinitialised)
+bool DeviceDiscovery::remove(int index, DeviceEntry& entry, int identity, const DeviceChange& change,
+                             bool& reinitialised)
 {
-    const int identity = entry.identities[ReceiverIdentity].matches(change.vendorId, change.productId)
-                             ? ReceiverIdentity
-                             : CableIdentity;
     InterfaceSlot slot;
-    if (change.kind == MouseInterface)
-        slot = pointerSlot(identity);
-    else if (change.kind == VendorInterface)
-        slot = vendorSlot(identity);
-    else
-        return false;
-    if (!entry.found[slot])
+    if (!slotForKind(identity, change.kind, slot) || !entry.found[slot])
         return false;
     entry.found[slot] = false;
     m_link.setEntry(index, entry);

@@ -62,7 +62,7 @@ Q_SIGNALS:
 
 private:
     bool arrive(DeviceEntry& entry, int identity, const DeviceChange& change, bool& flagWasSet);
-    bool remove(int index, DeviceEntry& entry, const DeviceChange& change, bool& reinitialised);
+    bool remove(int index, DeviceEntry& entry, int identity, const DeviceChange& change, bool& reinitialised);
     void lastModelGone();
     void reopenAfterPause();
     void finishReopen();

@@ -1,6 +1,7 @@
 #include "storage/AppConfig.h"
 
 #include "storage/ProfileSet.h"
+#include "storage/ProfileSetKeys.h"
 #include "storage/SettingsValues.h"
 #include "storage/SettingsWriter.h"
 
@@ -15,15 +16,6 @@ const QColor kThemeTable[AppConfig::kThemeColours] = {
 
 // A library list longer than this comes from a damaged file, not from use.
 constexpr int kMaxProfileListCount = 10000;
-
-QString configKey(const char* name)
-{
-    return QStringLiteral("Config/") + QLatin1String(name);
-}
-QString profileNameKey(int slot)
-{
-    return QStringLiteral("Config/Profile%1").arg(slot + 1);
-}
 
 } // namespace
 
@@ -61,46 +53,25 @@ StorageResult AppConfig::writeProfileAssignment(const ProfileSet& set) const
 {
     SettingsWriter writer(filePath());
     QSettings& s = writer.settings();
-    s.setValue(configKey("ProfileID"), int(set.ProfileID));
-    s.setValue(configKey("Count"), int(set.Count));
-    for (int i = 0; i < ProfileSet::kProfiles; ++i)
-        s.setValue(profileNameKey(i), set.profileNames[i]);
+    s.setValue(ProfileSetKeys::configKey("ProfileID"), int(set.ProfileID));
+    s.setValue(ProfileSetKeys::configKey("Count"), int(set.Count));
+    ProfileSetKeys::writeNames(s, set);
     return writer.finish();
 }
 
 void AppConfig::readSetConfig(ProfileSet& set) const
 {
-    using namespace SettingsValues;
     const QSettings s(filePath(), QSettings::IniFormat);
-    const quint8 id = readByte(s, configKey("ProfileID"));
-    set.ProfileID = id < ProfileSet::kProfiles ? id : 0;
-    set.AngleValue = readByte(s, configKey("AngleValue"));
-    set.LiftHigh = readByte(s, configKey("LiftHigh"));
-    set.Sync = readByte(s, configKey("Sync"));
-    set.Jitter = readByte(s, configKey("Jitter"));
-    set.Debounce = readByte(s, configKey("Debounce"));
-    set.Wake = readByte(s, configKey("Wake"));
-    set.SensorMode = readByte(s, configKey("SensorMode"));
-    set.Count = readByte(s, configKey("Count"));
+    ProfileSetKeys::readSettings(s, set);
     for (int i = 0; i < ProfileSet::kProfiles; ++i)
-        set.profileNames[i] = SettingsValues::readText(s, profileNameKey(i));
+        set.profileNames[i] = SettingsValues::readText(s, ProfileSetKeys::profileNameKey(i));
 }
 
 StorageResult AppConfig::writeSetConfig(const ProfileSet& set) const
 {
     SettingsWriter writer(filePath());
-    QSettings& s = writer.settings();
-    s.setValue(configKey("ProfileID"), int(set.ProfileID));
-    s.setValue(configKey("AngleValue"), int(set.AngleValue));
-    s.setValue(configKey("Sync"), int(set.Sync));
-    s.setValue(configKey("LiftHigh"), int(set.LiftHigh));
-    s.setValue(configKey("Jitter"), int(set.Jitter));
-    s.setValue(configKey("Debounce"), int(set.Debounce));
-    s.setValue(configKey("Wake"), int(set.Wake));
-    s.setValue(configKey("SensorMode"), int(set.SensorMode));
-    s.setValue(configKey("Count"), int(set.Count));
-    for (int i = 0; i < ProfileSet::kProfiles; ++i)
-        s.setValue(profileNameKey(i), set.profileNames[i]);
+    ProfileSetKeys::writeSettings(writer.settings(), set);
+    ProfileSetKeys::writeNames(writer.settings(), set);
     return writer.finish();
 }
 

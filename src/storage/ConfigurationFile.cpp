@@ -2,6 +2,7 @@
 
 #include "storage/ProfileCodec.h"
 #include "storage/ProfileSet.h"
+#include "storage/ProfileSetKeys.h"
 #include "storage/SettingsValues.h"
 #include "storage/SettingsWriter.h"
 
@@ -13,43 +14,6 @@ QString section(int slot)
 {
     return QStringLiteral("PROFILE_%1").arg(slot);
 }
-QString configKey(const char* name)
-{
-    return QStringLiteral("Config/") + QLatin1String(name);
-}
-QString profileNameKey(int slot)
-{
-    return QStringLiteral("Config/Profile%1").arg(slot + 1);
-}
-
-void writeSetKeys(QSettings& s, const ProfileSet& set)
-{
-    s.setValue(configKey("ProfileID"), int(set.ProfileID));
-    s.setValue(configKey("AngleValue"), int(set.AngleValue));
-    s.setValue(configKey("LiftHigh"), int(set.LiftHigh));
-    s.setValue(configKey("Sync"), int(set.Sync));
-    s.setValue(configKey("Jitter"), int(set.Jitter));
-    s.setValue(configKey("Debounce"), int(set.Debounce));
-    s.setValue(configKey("Wake"), int(set.Wake));
-    s.setValue(configKey("SensorMode"), int(set.SensorMode));
-    s.setValue(configKey("Count"), int(set.Count));
-}
-
-void readSetKeys(const QSettings& s, ProfileSet& set)
-{
-    using SettingsValues::readByte;
-    const quint8 id = readByte(s, configKey("ProfileID"));
-    set.ProfileID = id < ProfileSet::kProfiles ? id : 0;
-    set.AngleValue = readByte(s, configKey("AngleValue"));
-    set.LiftHigh = readByte(s, configKey("LiftHigh"));
-    set.Sync = readByte(s, configKey("Sync"));
-    set.Jitter = readByte(s, configKey("Jitter"));
-    set.Debounce = readByte(s, configKey("Debounce"));
-    set.Wake = readByte(s, configKey("Wake"));
-    set.SensorMode = readByte(s, configKey("SensorMode"));
-    set.Count = readByte(s, configKey("Count"));
-}
-
 } // namespace
 
 ConfigurationFile::ConfigurationFile(const QString& filePath) : m_filePath(filePath) {}
@@ -72,9 +36,8 @@ StorageResult ConfigurationFile::exportConfiguration(const ProfileSet& set, cons
     SettingsWriter writer(m_filePath);
     QSettings& s = writer.settings();
     s.setValue(QStringLiteral("MouseName/Name"), productName);
-    writeSetKeys(s, set);
-    for (int i = 0; i < ProfileSet::kProfiles; ++i)
-        s.setValue(profileNameKey(i), set.profileNames[i]);
+    ProfileSetKeys::writeSettings(s, set);
+    ProfileSetKeys::writeNames(s, set);
     for (int i = 0; i < ProfileSet::kProfiles; ++i)
         ProfileCodec::write(s, section(i), set.profiles[i], ProfileCodec::LightKeys::Excluded);
     return writer.finish();
@@ -83,10 +46,10 @@ StorageResult ConfigurationFile::exportConfiguration(const ProfileSet& set, cons
 void ConfigurationFile::importConfiguration(ProfileSet& set) const
 {
     const QSettings s(m_filePath, QSettings::IniFormat);
-    readSetKeys(s, set);
+    ProfileSetKeys::readSettings(s, set);
     for (int i = 0; i < ProfileSet::kProfiles; ++i) {
-        if (s.contains(profileNameKey(i)))
-            set.profileNames[i] = SettingsValues::readText(s, profileNameKey(i));
+        if (s.contains(ProfileSetKeys::profileNameKey(i)))
+            set.profileNames[i] = SettingsValues::readText(s, ProfileSetKeys::profileNameKey(i));
         ProfileCodec::read(s, section(i), set.profiles[i], ProfileCodec::LightKeys::Excluded);
     }
 }
