@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>FileNames</name>
+    <message>
+        <source>The name is empty.</source>
+        <translation>The name is empty.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not contain / or \.</source>
+        <translation>The name "%1" must not contain / or \.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not contain &quot;..&quot;.</source>
+        <translation>The name "%1" must not contain "..".</translation>
+    </message>
+    <message>
+        <source>The name must not contain control characters.</source>
+        <translation>The name must not contain control characters.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not contain any of &lt; &gt; : &quot; | ? *</source>
+        <translation>The name "%1" must not contain any of &lt; &gt; : " | ? *</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not end with a dot or a blank.</source>
+        <translation>The name "%1" must not end with a dot or a blank.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is reserved by the system.</source>
+        <translation>The name "%1" is reserved by the system.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>The name is too long.</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Macro Exist!</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+    </message>
+</context>
+<context>
+    <name>MacroFiles</name>
+    <message>
+        <source>Could not delete %1.</source>
+        <translation>Could not delete %1.</translation>
+    </message>
+    <message>
+        <source>%1 exists already and was left as it was.</source>
+        <translation>%1 exists already and was left as it was.</translation>
+    </message>
+    <message>
+        <source>Could not copy %1 to %2.</source>
+        <translation>Could not copy %1 to %2.</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>MousecfgWidget</source>
@@ -22,6 +83,82 @@
     <message>
         <source>Dongle Disconnect!</source>
         <translation>Dongle Disconnect!</translation>
+    </message>
+    <message>
+        <source>Virtual mouse</source>
+        <translation>Virtual mouse</translation>
+    </message>
+    <message>
+        <source>Receiver plugged in</source>
+        <translation>Receiver plugged in</translation>
+    </message>
+    <message>
+        <source>Cable plugged in</source>
+        <translation>Cable plugged in</translation>
+    </message>
+    <message>
+        <source>Press the DPI button</source>
+        <translation>Press the DPI button</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Profile Exist!</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>The file is not match current mouse!</translation>
+    </message>
+</context>
+<context>
+    <name>OakMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFiles</name>
+    <message>
+        <source>Could not copy %1 to %2.</source>
+        <translation>Could not copy %1 to %2.</translation>
+    </message>
+    <message>
+        <source>%1 exists already and was left as it was.</source>
+        <translation>%1 exists already and was left as it was.</translation>
+    </message>
+    <message>
+        <source>Could not rename %1 to %2.</source>
+        <translation>Could not rename %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Could not delete %1.</source>
+        <translation>Could not delete %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileSetStore</name>
+    <message>
+        <source>Profile %1 was not saved: %2</source>
+        <translation>Profile %1 was not saved: %2</translation>
+    </message>
+    <message>
+        <source>No profile slot %1.</source>
+        <translation>No profile slot %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriter</name>
+    <message>
+        <source>Could not save %1: its folder cannot be created or written.</source>
+        <translation>Could not save %1: its folder cannot be created or written.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: the file cannot be written.</source>
+        <translation>Could not save %1: the file cannot be written.</translation>
     </message>
 </context>
 </TS>

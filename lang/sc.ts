@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>FileNames</name>
+    <message>
+        <source>The name is empty.</source>
+        <translation>名称为空。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not contain / or \.</source>
+        <translation>名称"%1"不能包含 / 或 \。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not contain &quot;..&quot;.</source>
+        <translation>名称"%1"不能包含".."。</translation>
+    </message>
+    <message>
+        <source>The name must not contain control characters.</source>
+        <translation>名称不能包含控制字符。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not contain any of &lt; &gt; : &quot; | ? *</source>
+        <translation>名称"%1"不能包含以下任何字符：&lt; &gt; : " | ? *</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not end with a dot or a blank.</source>
+        <translation>名称"%1"不能以句点或空格结尾。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is reserved by the system.</source>
+        <translation>名称"%1"为系统保留。</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>名称过长。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>宏已存在！</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>宏数量已达上限，无法创建！</translation>
+    </message>
+</context>
+<context>
+    <name>MacroFiles</name>
+    <message>
+        <source>Could not delete %1.</source>
+        <translation>无法删除 %1。</translation>
+    </message>
+    <message>
+        <source>%1 exists already and was left as it was.</source>
+        <translation>%1 已存在，未作更改。</translation>
+    </message>
+    <message>
+        <source>Could not copy %1 to %2.</source>
+        <translation>无法将 %1 复制到 %2。</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>MousecfgWidget</source>
@@ -22,6 +83,82 @@
     <message>
         <source>Dongle Disconnect!</source>
         <translation>接收器已断开!</translation>
+    </message>
+    <message>
+        <source>Virtual mouse</source>
+        <translation>虚拟鼠标</translation>
+    </message>
+    <message>
+        <source>Receiver plugged in</source>
+        <translation>接收器已插入</translation>
+    </message>
+    <message>
+        <source>Cable plugged in</source>
+        <translation>线缆已连接</translation>
+    </message>
+    <message>
+        <source>Press the DPI button</source>
+        <translation>按下 DPI 键</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>配置文件已存在！</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>该文件与当前鼠标不匹配！</translation>
+    </message>
+</context>
+<context>
+    <name>OakMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFiles</name>
+    <message>
+        <source>Could not copy %1 to %2.</source>
+        <translation>无法将 %1 复制到 %2。</translation>
+    </message>
+    <message>
+        <source>%1 exists already and was left as it was.</source>
+        <translation>%1 已存在，未作更改。</translation>
+    </message>
+    <message>
+        <source>Could not rename %1 to %2.</source>
+        <translation>无法将 %1 重命名为 %2。</translation>
+    </message>
+    <message>
+        <source>Could not delete %1.</source>
+        <translation>无法删除 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileSetStore</name>
+    <message>
+        <source>Profile %1 was not saved: %2</source>
+        <translation>配置文件 %1 未保存：%2</translation>
+    </message>
+    <message>
+        <source>No profile slot %1.</source>
+        <translation>没有配置槽 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriter</name>
+    <message>
+        <source>Could not save %1: its folder cannot be created or written.</source>
+        <translation>无法保存 %1：无法创建或写入其文件夹。</translation>
+    </message>
+    <message>
+        <source>Could not save %1: the file cannot be written.</source>
+        <translation>无法保存 %1：无法写入该文件。</translation>
     </message>
 </context>
 </TS>

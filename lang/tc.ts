@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>FileNames</name>
+    <message>
+        <source>The name is empty.</source>
+        <translation>名稱為空。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not contain / or \.</source>
+        <translation>名稱"%1"不能包含 / 或 \。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not contain &quot;..&quot;.</source>
+        <translation>名稱"%1"不能包含".."。</translation>
+    </message>
+    <message>
+        <source>The name must not contain control characters.</source>
+        <translation>名稱不能包含控制字元。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not contain any of &lt; &gt; : &quot; | ? *</source>
+        <translation>名稱"%1"不能包含以下任何字元：&lt; &gt; : " | ? *</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not end with a dot or a blank.</source>
+        <translation>名稱"%1"不能以句點或空格結尾。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is reserved by the system.</source>
+        <translation>名稱"%1"為系統保留。</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>名稱過長。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>巨集已存在！</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>巨集數量已達上限，無法建立！</translation>
+    </message>
+</context>
+<context>
+    <name>MacroFiles</name>
+    <message>
+        <source>Could not delete %1.</source>
+        <translation>無法刪除 %1。</translation>
+    </message>
+    <message>
+        <source>%1 exists already and was left as it was.</source>
+        <translation>%1 已存在，未作變更。</translation>
+    </message>
+    <message>
+        <source>Could not copy %1 to %2.</source>
+        <translation>無法將 %1 複製到 %2。</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>MousecfgWidget</source>
@@ -22,6 +83,82 @@
     <message>
         <source>Dongle Disconnect!</source>
         <translation>接收器已斷開!</translation>
+    </message>
+    <message>
+        <source>Virtual mouse</source>
+        <translation>虛擬滑鼠</translation>
+    </message>
+    <message>
+        <source>Receiver plugged in</source>
+        <translation>接收器已插入</translation>
+    </message>
+    <message>
+        <source>Cable plugged in</source>
+        <translation>線材已連接</translation>
+    </message>
+    <message>
+        <source>Press the DPI button</source>
+        <translation>按下 DPI 鍵</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>設定檔已存在！</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>該檔案與目前滑鼠不符！</translation>
+    </message>
+</context>
+<context>
+    <name>OakMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFiles</name>
+    <message>
+        <source>Could not copy %1 to %2.</source>
+        <translation>無法將 %1 複製到 %2。</translation>
+    </message>
+    <message>
+        <source>%1 exists already and was left as it was.</source>
+        <translation>%1 已存在，未作變更。</translation>
+    </message>
+    <message>
+        <source>Could not rename %1 to %2.</source>
+        <translation>無法將 %1 重新命名為 %2。</translation>
+    </message>
+    <message>
+        <source>Could not delete %1.</source>
+        <translation>無法刪除 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileSetStore</name>
+    <message>
+        <source>Profile %1 was not saved: %2</source>
+        <translation>設定檔 %1 未儲存：%2</translation>
+    </message>
+    <message>
+        <source>No profile slot %1.</source>
+        <translation>沒有設定檔槽位 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriter</name>
+    <message>
+        <source>Could not save %1: its folder cannot be created or written.</source>
+        <translation>無法儲存 %1：無法建立或寫入其資料夾。</translation>
+    </message>
+    <message>
+        <source>Could not save %1: the file cannot be written.</source>
+        <translation>無法儲存 %1：無法寫入該檔案。</translation>
     </message>
 </context>
 </TS>

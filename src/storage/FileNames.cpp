@@ -11,11 +11,6 @@ constexpr int kMaxNameBytes = 240;
 
 const QString kForbidden = QStringLiteral("<>:\"|?*/\\");
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FileNames", text);
-}
-
 bool isControl(QChar c)
 {
     return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f);
@@ -58,21 +53,26 @@ bool endsBadly(const QString& name)
 QString FileNames::nameError(const QString& name)
 {
     if (name.isEmpty())
-        return tr("The name is empty.");
+        return QCoreApplication::translate("FileNames", "The name is empty.");
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        return tr("The name \"%1\" must not contain / or \\.").arg(name);
+        return QCoreApplication::translate("FileNames", "The name \"%1\" must not contain / or \\.")
+            .arg(name);
     if (name.contains(QLatin1String("..")))
-        return tr("The name \"%1\" must not contain \"..\".").arg(name);
+        return QCoreApplication::translate("FileNames", "The name \"%1\" must not contain \"..\".").arg(name);
     if (hasControl(name))
-        return tr("The name must not contain control characters.");
+        return QCoreApplication::translate("FileNames", "The name must not contain control characters.");
     if (hasForbidden(name))
-        return tr("The name \"%1\" must not contain any of < > : \" | ? *").arg(name);
+        return QCoreApplication::translate("FileNames",
+                                           "The name \"%1\" must not contain any of < > : \" | ? *")
+            .arg(name);
     if (endsBadly(name))
-        return tr("The name \"%1\" must not end with a dot or a blank.").arg(name);
+        return QCoreApplication::translate("FileNames", "The name \"%1\" must not end with a dot or a blank.")
+            .arg(name);
     if (isReservedDeviceName(name))
-        return tr("The name \"%1\" is reserved by the system.").arg(name);
+        return QCoreApplication::translate("FileNames", "The name \"%1\" is reserved by the system.")
+            .arg(name);
     if (name.toUtf8().size() > kMaxNameBytes)
-        return tr("The name is too long.");
+        return QCoreApplication::translate("FileNames", "The name is too long.");
     return QString();
 }
 

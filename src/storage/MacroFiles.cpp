@@ -15,10 +15,6 @@ namespace {
 
 const QString kExtension = QStringLiteral(".MSMACRO");
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MacroFiles", text);
-}
 QString key(const char* name)
 {
     return QStringLiteral("Setting/") + QLatin1String(name);
@@ -170,7 +166,8 @@ StorageResult MacroFiles::removeMacro(const QString& name) const
     if (!result.isOk())
         return result;
     if (QFileInfo::exists(path) && !QFile::remove(path))
-        return StorageResult::failure(tr("Could not delete %1.").arg(path));
+        return StorageResult::failure(
+            QCoreApplication::translate("MacroFiles", "Could not delete %1.").arg(path));
     return m_list.remove(name);
 }
 
@@ -181,9 +178,12 @@ StorageResult MacroFiles::exportMacro(const QString& name, const QString& target
     if (!result.isOk())
         return result;
     if (QFileInfo::exists(target))
-        return StorageResult::failure(tr("%1 exists already and was left as it was.").arg(target));
+        return StorageResult::failure(
+            QCoreApplication::translate("MacroFiles", "%1 exists already and was left as it was.")
+                .arg(target));
     if (!QFile::copy(path, target))
-        return StorageResult::failure(tr("Could not copy %1 to %2.").arg(path, target));
+        return StorageResult::failure(
+            QCoreApplication::translate("MacroFiles", "Could not copy %1 to %2.").arg(path, target));
     return StorageResult::success();
 }
 
@@ -205,7 +205,8 @@ StorageResult MacroFiles::importMacro(const QString& source, QString* importedNa
         return StorageResult::failure(MacroList::fullMessage());
     QDir().mkpath(m_macroDir);
     if (!QFile::copy(source, target))
-        return StorageResult::failure(tr("Could not copy %1 to %2.").arg(source, target));
+        return StorageResult::failure(
+            QCoreApplication::translate("MacroFiles", "Could not copy %1 to %2.").arg(source, target));
     if (importedName)
         *importedName = name;
     return m_list.add(name);

@@ -19,14 +19,10 @@ const QString kSection = QStringLiteral("PROFILE");
 const QString kExtension = QStringLiteral(".prof");
 const QString kMarkerKey = QStringLiteral("MouseName/Name");
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ProfileFiles", text);
-}
-
 StorageResult copyFailed(const QString& source, const QString& target)
 {
-    return StorageResult::failure(tr("Could not copy %1 to %2.").arg(source, target));
+    return StorageResult::failure(
+        QCoreApplication::translate("ProfileFiles", "Could not copy %1 to %2.").arg(source, target));
 }
 
 } // namespace
@@ -143,7 +139,9 @@ StorageResult ProfileFiles::exportProfile(const QString& name, const QString& pr
     if (!result.isOk())
         return result;
     if (QFileInfo::exists(target))
-        return StorageResult::failure(tr("%1 exists already and was left as it was.").arg(target));
+        return StorageResult::failure(
+            QCoreApplication::translate("ProfileFiles", "%1 exists already and was left as it was.")
+                .arg(target));
     return QFile::copy(path, target) ? StorageResult::success() : copyFailed(path, target);
 }
 
@@ -185,7 +183,8 @@ StorageResult ProfileFiles::renameProfile(const QString& oldName, const QString&
     // A profile that was never saved has no file to take the new name.
     if (!QFileInfo::exists(from) || QFile::rename(from, to))
         return StorageResult::success();
-    return StorageResult::failure(tr("Could not rename %1 to %2.").arg(from, to));
+    return StorageResult::failure(
+        QCoreApplication::translate("ProfileFiles", "Could not rename %1 to %2.").arg(from, to));
 }
 
 StorageResult ProfileFiles::removeProfile(const QString& name) const
@@ -194,6 +193,8 @@ StorageResult ProfileFiles::removeProfile(const QString& name) const
     StorageResult result = checkedPath(name, &path);
     if (!result.isOk() || !QFileInfo::exists(path))
         return result;
-    return QFile::remove(path) ? StorageResult::success()
-                               : StorageResult::failure(tr("Could not delete %1.").arg(path));
+    return QFile::remove(path)
+               ? StorageResult::success()
+               : StorageResult::failure(
+                     QCoreApplication::translate("ProfileFiles", "Could not delete %1.").arg(path));
 }

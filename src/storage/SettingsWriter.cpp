@@ -6,15 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SettingsWriter", text);
-}
-
-} // namespace
-
 SettingsWriter::SettingsWriter(const QString& filePath) : m_filePath(filePath)
 {
     const QString folder = QFileInfo(filePath).absolutePath();
@@ -29,7 +20,9 @@ StorageResult SettingsWriter::finish()
     if (!m_folderReady) {
         qCWarning(lcStorage) << "folder not writable for" << m_filePath;
         return StorageResult::failure(
-            tr("Could not save %1: its folder cannot be created or written.").arg(m_filePath));
+            QCoreApplication::translate("SettingsWriter",
+                                        "Could not save %1: its folder cannot be created or written.")
+                .arg(m_filePath));
     }
     m_settings->sync();
     const QSettings::Status status = m_settings->status();
@@ -40,5 +33,7 @@ StorageResult SettingsWriter::finish()
     if (status != QSettings::AccessError)
         return StorageResult::success();
     qCWarning(lcStorage) << "write failed for" << m_filePath;
-    return StorageResult::failure(tr("Could not save %1: the file cannot be written.").arg(m_filePath));
+    return StorageResult::failure(
+        QCoreApplication::translate("SettingsWriter", "Could not save %1: the file cannot be written.")
+            .arg(m_filePath));
 }
