@@ -152,7 +152,7 @@ private Q_SLOTS:
         // The cable's interface was never there; a keyboard is not ours.
         discovery.handleChange(rig.change(false, VirtualIdentity::Cable, MouseInterface));
         discovery.handleChange(DeviceChange{false, "virtual:keyboard", OtherInterface, 0, 0});
-        discovery.handleChange(DeviceChange{true, "virtual:keyboard", MouseInterface, 0x046d, 0xc31c});
+        discovery.handleChange(DeviceChange{true, "virtual:keyboard", MouseInterface, 0x1234, 0x5678});
         // An interface of our receiver that is neither of the two we use.
         discovery.handleChange(rig.change(false, VirtualIdentity::Receiver, OtherInterface));
 

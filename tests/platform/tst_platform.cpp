@@ -26,7 +26,7 @@ private Q_SLOTS:
             << 4 << 0x1209 << 0x0002;
         QTest::newRow("other interface")
             << "\\\\?\\HID#VID_1209&PID_0001&MI_01#7&2&0&0000#{guid}" << 0 << 0 << 0;
-        QTest::newRow("keyboard") << "\\\\?\\HID#VID_046D&PID_C31C#7&1&0&0000#{guid}" << 0 << 0 << 0;
+        QTest::newRow("keyboard") << "\\\\?\\HID#VID_1234&PID_5678#7&1&0&0000#{guid}" << 0 << 0 << 0;
         QTest::newRow("not hexadecimal") << "\\\\?\\HID#VID_12G9&PID_00Z1&MI_00#7" << 1 << 0 << 0;
         QTest::newRow("empty") << QString() << 0 << 0 << 0;
         QTest::newRow("prefix only") << "\\\\?\\" << 0 << 0 << 0;
