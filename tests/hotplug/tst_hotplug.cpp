@@ -1,9 +1,14 @@
 #include "app/AppContext.h"
 #include "app/DeviceDiscovery.h"
 #include "app/MousecfgWidget.h"
+#include "device/ConfigurationDownload.h"
 #include "device/DeviceLink.h"
+#include "device/DeviceModelInfo.h"
+#include "device/DeviceState.h"
+#include "device/SensorTables.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppConfig.h"
+#include "storage/ProfileSetStore.h"
 #include "support/TempAppDir.h"
 #include "widgets/OakPushButton.h"
 
@@ -47,14 +52,6 @@ struct Rig
     AppConfig config{dir.paths()};
     std::shared_ptr<VirtualMouse> mouse;
 };
-
-QByteArray beginMarker()
-{
-    QByteArray report(33, '\0');
-    report[1] = char(0x03);
-    report[2] = char(0x05);
-    return report;
-}
 
 } // namespace
 
@@ -201,18 +198,19 @@ private Q_SLOTS:
             if (++reports == 7)
                 rig.mouse->unplug(VirtualIdentity::Receiver);
         });
-        std::atomic<int> failed{0};
-        QThread* download = QThread::create([&] {
-            const QByteArray report = beginMarker();
-            for (int i = 0; i < 20; ++i)
-                failed += rig.link().transfer(reinterpret_cast<const quint8*>(report.constData()), 33) != 0;
-        });
-        download->start();
-        // The removal arrives while the transfers run; the handles stay.
+        ProfileSet set;
+        ProfileSetStore(rig.context.paths, rig.config.currentProductName()).loadSet(set);
+        DeviceState deviceState;
+        ConfigurationDownload download(rig.link(), deviceState, rig.context.paths, SensorTables::shipped());
+        std::atomic<int> result{-1};
+        QThread* worker = QThread::create(
+            [&] { result = download.downloadConfiguration(set, DeviceModelInfo::read(rig.context.paths)); });
+        worker->start();
+        // The removal arrives while the download runs; its handles stay.
         QTRY_COMPARE(discovery.presentModelCount(), 0);
-        QVERIFY(download->wait(30000));
-        delete download;
-        QVERIFY(failed > 0);
+        QVERIFY(worker->wait(30000));
+        delete worker;
+        QVERIFY(result != 0 && result != -1);
         QVERIFY(discovery.reopenPending());
         QVERIFY(rig.link().isOpen(ReceiverVendor));
 
