@@ -3,32 +3,9 @@
 #include "storage/FileNames.h"
 #include "storage/StorageLog.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
-namespace {
-const QString kAppDirOption = QStringLiteral("--app-dir");
-}
-
 AppPaths::AppPaths(const QString& appDir) : m_appDir(QDir::cleanPath(QDir(appDir).absolutePath())) {}
-
-QString AppPaths::appDirArgument(const QStringList& arguments)
-{
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments.at(i);
-        if (arg == kAppDirOption && i + 1 < arguments.size())
-            return arguments.at(i + 1);
-        if (arg.startsWith(kAppDirOption + QLatin1Char('=')))
-            return arg.mid(kAppDirOption.size() + 1);
-    }
-    return QString();
-}
-
-AppPaths AppPaths::fromArguments(const QStringList& arguments)
-{
-    const QString given = appDirArgument(arguments);
-    return AppPaths(given.isEmpty() ? QCoreApplication::applicationDirPath() : given);
-}
 
 QString AppPaths::configDir() const
 {

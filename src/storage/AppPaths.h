@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 // Resolves every base path of the application. All file paths are built from
 // one of these; nothing else looks at the executable's location.
@@ -13,12 +12,6 @@ class AppPaths
 {
 public:
     explicit AppPaths(const QString& appDir);
-
-    // The directory given by "--app-dir DIR" (or "--app-dir=DIR") among the
-    // process arguments, else the directory of the executable.
-    static AppPaths fromArguments(const QStringList& arguments);
-    // The value of "--app-dir", or an empty string when the option is absent.
-    static QString appDirArgument(const QStringList& arguments);
 
     QString appDir() const { return m_appDir; }
     QString configDir() const;
