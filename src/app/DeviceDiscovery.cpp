@@ -4,8 +4,10 @@
 #include "device/DeviceLink.h"
 #include "storage/AppConfig.h"
 
-#include <QDebug>
+#include <QLoggingCategory>
 #include <QTimer>
+
+Q_LOGGING_CATEGORY(lcHotPlug, "mousecfg.hotplug")
 
 namespace {
 
@@ -76,7 +78,7 @@ void DeviceDiscovery::refreshMouseList()
             m_presentModels.append(entry.name);
     }
     if (m_presentModels.size() == 1) {
-        qDebug().noquote() << "RefreshMouseList " + m_presentModels.first();
+        qCDebug(lcHotPlug).noquote() << "RefreshMouseList " + m_presentModels.first();
         m_config.setCurrentProductName(m_presentModels.first());
     } else if (m_presentModels.isEmpty()) {
         m_config.setCurrentProductName(QString());
@@ -110,6 +112,9 @@ void DeviceDiscovery::setDownloadRunning(bool running)
 
 void DeviceDiscovery::handleChange(const DeviceChange& change)
 {
+    qCDebug(lcHotPlug).noquote() << (change.arrived ? "arrived:" : "removed:") << change.path << "kind"
+                                 << change.kind
+                                 << QString::asprintf("%04x:%04x", change.vendorId, change.productId);
     bool flagWasSet = false;
     QVector<DeviceEntry> entries = m_link.entries();
     for (int index = 0; index < entries.size(); ++index) {
