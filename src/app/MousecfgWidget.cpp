@@ -396,6 +396,9 @@ void MousecfgWidget::slotWarning()
 {
     show();
     if (presentModelCount() > 0) {
+        // A mouse that came back before the warning was due needs no warning;
+        // the flag would otherwise stay set and keep the window from the tray.
+        m_context.warningOpen = false;
         activateWindow();
         raise();
         return;

@@ -121,6 +121,21 @@ private Q_SLOTS:
         QTRY_VERIFY(window.disconnectWarning() && window.disconnectWarning()->isVisible());
     }
 
+    void mouseBackBeforeTheWarningIsDueEndsTheWarning()
+    {
+        Rig rig(true);
+        MousecfgWidget window(rig.context);
+        QTRY_VERIFY(window.isVisible());
+        rig.mouse->unplug(VirtualIdentity::Receiver);
+        rig.mouse->plug(VirtualIdentity::Receiver);
+        QTRY_VERIFY(window.deviceReady());
+        QTRY_VERIFY(!rig.context.warningOpen);
+        QVERIFY(!window.disconnectWarning());
+        // The tray can hide the window again.
+        window.iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window.isHidden());
+    }
+
     void removingOneInterfaceReopensTheRestAfterAPause()
     {
         Rig rig(true, true);
