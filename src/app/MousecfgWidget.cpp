@@ -3,6 +3,7 @@
 #include "QtCompat.h"
 #include "app/AppContext.h"
 #include "app/DeviceDiscovery.h"
+#include "app/LanguageSwitcher.h"
 #include "app/VirtualDeviceNotifier.h"
 #include "device/DeviceLink.h"
 #include "device/OakGetBatteryThread.h"
@@ -24,7 +25,6 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 const QSize kDesignSize(999, 640);
@@ -47,7 +47,6 @@ MousecfgWidget::MousecfgWidget(AppContext& context, QWidget* parent)
     m_discovery = new DeviceDiscovery(*m_context.link, *m_config, m_context, this);
     registerDeviceNotifications();
     initDevices();
-    initLanguage();
     buildControls();
     startPolling();
     loadProfiles();
@@ -72,6 +71,11 @@ MousecfgWidget::~MousecfgWidget()
 int MousecfgWidget::presentModelCount() const
 {
     return m_discovery->presentModelCount();
+}
+
+OakPushButton* MousecfgWidget::languageButton() const
+{
+    return m_languages->button();
 }
 
 bool MousecfgWidget::deviceReady() const
@@ -173,49 +177,6 @@ void MousecfgWidget::refreshMouseListButton()
     m_mouseListButton->show();
 }
 
-void MousecfgWidget::initLanguage()
-{
-    const LanguageConfig languages(m_context.paths);
-    m_context.languageIndex = languages.languageIndex();
-    m_translator = new QTranslator(this);
-    m_languages = languages.languageTable();
-}
-
-void MousecfgWidget::buildLanguageMenu()
-{
-    const UiScale& s = m_context.scale;
-    m_languageButton = new OakPushButton(this);
-    m_languageButton->setImages(skin("lang.png"));
-    m_languageButton->setGeometry(s.scaled(900), s.scaled(18), s.scaled(24), s.scaled(24));
-    m_languageMenu = new QMenu(this);
-    for (int i = 0; i < m_languages.count; ++i)
-        m_languageMenu->addAction(m_languages.names[i]);
-    connect(m_languageMenu, &QMenu::triggered, this, &MousecfgWidget::onLanguageChosen);
-    m_languageButton->setMenu(m_languageMenu);
-    m_languageButton->setVisible(m_languages.count >= 2);
-
-    const QString file = LanguageConfig(m_context.paths).translationFile(m_context.languageIndex);
-    if (!file.isEmpty() && m_translator->load(file))
-        QCoreApplication::installTranslator(m_translator);
-}
-
-void MousecfgWidget::onLanguageChosen(QAction* action)
-{
-    const int index = m_languageMenu->actions().indexOf(action);
-    if (index < 0)
-        return;
-    const LanguageConfig languages(m_context.paths);
-    const QString file = languages.translationFile(index);
-    const bool loaded = !file.isEmpty() && m_translator->load(file);
-    m_context.languageIndex = index;
-    m_languageButton->setToolTip(action->text());
-    languages.setLanguageIndex(index);
-    if (!loaded)
-        return;
-    QCoreApplication::installTranslator(m_translator);
-    retranslate();
-}
-
 void MousecfgWidget::retranslate()
 {
     setWindowTitle(tr("MousecfgWidget"));
@@ -237,7 +198,9 @@ void MousecfgWidget::buildControls()
     m_minimiseButton->setImages(skin("min-1.png"), skin("min-2.png"), skin("min-3.png"));
     m_minimiseButton->setGeometry(s.scaled(930), s.scaled(18), s.scaled(24), s.scaled(24));
     connect(m_minimiseButton, &QPushButton::clicked, this, &QWidget::showMinimized);
-    buildLanguageMenu();
+    m_languages = new LanguageSwitcher(m_context, this);
+    connect(m_languages, &LanguageSwitcher::languageChanged, this, &MousecfgWidget::retranslate);
+    m_languages->installCurrent();
 }
 
 void MousecfgWidget::loadProfiles()

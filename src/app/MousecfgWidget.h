@@ -2,7 +2,6 @@
 
 #include "QtCompat.h"
 #include "app/BackgroundCache.h"
-#include "storage/LanguageConfig.h"
 #include "storage/ProfileSet.h"
 #include "widgets/OakMessageBox.h"
 
@@ -17,11 +16,11 @@ struct AppContext;
 class AppConfig;
 class DeviceDiscovery;
 class DeviceNotifier;
+class LanguageSwitcher;
 class OakPushButton;
 class OakGetBatteryThread;
 class QAction;
 class QMenu;
-class QTranslator;
 
 // The one top-level window: frameless, shaped by its background, dragged by
 // it, hidden to the tray and shown again from there.
@@ -40,7 +39,7 @@ public:
     // The disconnect warning while it is up.
     OakMessageBox* disconnectWarning() const { return m_warning; }
     OakPushButton* mouseListButton() const { return m_mouseListButton; }
-    OakPushButton* languageButton() const { return m_languageButton; }
+    OakPushButton* languageButton() const;
     // The working profile set and the state last saved or sent.
     const ProfileSet& profiles() const { return m_profiles; }
     const ProfileSet& savedProfiles() const { return m_savedProfiles; }
@@ -55,8 +54,6 @@ public Q_SLOTS:
     // The user picked another model in the mouse list.
     void slot_show_mousename(QAction* action);
     void slotRefreshWriteStatus(quint8 iStatus);
-    // The user picked another interface language.
-    void onLanguageChosen(QAction* action);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -70,7 +67,6 @@ private:
     void applyScale();
     void registerDeviceNotifications();
     void initDevices();
-    void initLanguage();
     void buildControls();
     void loadProfiles();
     void readPointerSpeed();
@@ -84,7 +80,6 @@ private:
     void reloadModelImages();
     void refreshPages();
     void refreshConnectionIndicator();
-    void buildLanguageMenu();
     void retranslate();
     void stopPolling();
     void startPolling();
@@ -103,10 +98,7 @@ private:
     OakPushButton* m_closeButton = nullptr;
     OakPushButton* m_minimiseButton = nullptr;
     OakPushButton* m_mouseListButton = nullptr;
-    OakPushButton* m_languageButton = nullptr;
-    QMenu* m_languageMenu = nullptr;
-    QTranslator* m_translator = nullptr;
-    LanguageTable m_languages;
+    LanguageSwitcher* m_languages = nullptr;
     ProfileSet m_profiles;
     ProfileSet m_savedProfiles;
     OakGetBatteryThread* m_poller = nullptr;

@@ -1,0 +1,55 @@
+#include "app/LanguageSwitcher.h"
+
+#include "app/AppContext.h"
+#include "widgets/OakPushButton.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QTranslator>
+
+LanguageSwitcher::LanguageSwitcher(AppContext& context, QWidget* window)
+    : QObject(window), m_context(context), m_translator(new QTranslator(this)),
+      m_button(new OakPushButton(window)), m_menu(new QMenu(window))
+{
+    const LanguageConfig languages(m_context.paths);
+    m_context.languageIndex = languages.languageIndex();
+    m_languages = languages.languageTable();
+
+    const UiScale& s = m_context.scale;
+    m_button->setImages(m_context.paths.skinFile(QStringLiteral("lang.png")));
+    m_button->setGeometry(s.scaled(900), s.scaled(18), s.scaled(24), s.scaled(24));
+    for (int i = 0; i < m_languages.count; ++i)
+        m_menu->addAction(m_languages.names[i]);
+    connect(m_menu, &QMenu::triggered, this, &LanguageSwitcher::choose);
+    m_button->setMenu(m_menu);
+    m_button->setVisible(m_languages.count >= 2);
+}
+
+bool LanguageSwitcher::load(int languageIndex)
+{
+    const QString file = LanguageConfig(m_context.paths).translationFile(languageIndex);
+    return !file.isEmpty() && m_translator->load(file);
+}
+
+void LanguageSwitcher::installCurrent()
+{
+    if (load(m_context.languageIndex))
+        QCoreApplication::installTranslator(m_translator);
+}
+
+// The choice is kept even when its translation cannot be loaded; the
+// interface then stays as it is.
+void LanguageSwitcher::choose(QAction* action)
+{
+    const int index = m_menu->actions().indexOf(action);
+    if (index < 0)
+        return;
+    const bool loaded = load(index);
+    m_context.languageIndex = index;
+    m_button->setToolTip(action->text());
+    LanguageConfig(m_context.paths).setLanguageIndex(index);
+    if (!loaded)
+        return;
+    QCoreApplication::installTranslator(m_translator);
+    Q_EMIT languageChanged();
+}

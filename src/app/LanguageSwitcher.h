@@ -1,0 +1,41 @@
+#pragma once
+
+#include "storage/LanguageConfig.h"
+
+#include <QObject>
+
+struct AppContext;
+class OakPushButton;
+class QAction;
+class QMenu;
+class QTranslator;
+class QWidget;
+
+// The interface language: installs the configured one at start, and offers
+// the others on a button with a menu. Picking one stores the choice and, when
+// its translation loads, asks the window to retranslate.
+class LanguageSwitcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    LanguageSwitcher(AppContext& context, QWidget* window);
+
+    // The button, placed on the window; hidden with fewer than two languages.
+    OakPushButton* button() const { return m_button; }
+    // Loads and installs the translation of the current language.
+    void installCurrent();
+
+Q_SIGNALS:
+    void languageChanged();
+
+private:
+    void choose(QAction* action);
+    bool load(int languageIndex);
+
+    AppContext& m_context;
+    LanguageTable m_languages;
+    QTranslator* m_translator;
+    OakPushButton* m_button;
+    QMenu* m_menu;
+};
