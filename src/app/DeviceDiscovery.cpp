@@ -152,19 +152,20 @@ void DeviceDiscovery::handleChange(const DeviceChange& change)
     Q_EMIT connectionChanged();
 }
 
-bool DeviceDiscovery::arrive(DeviceEntry& entry, int identity, const DeviceChange& change, bool& flagWasSet)
+// Records an interface of ours that arrived, unless its release is outside
+// the identity's range or its path does not fit.
+void DeviceDiscovery::arrive(DeviceEntry& entry, int identity, const DeviceChange& change, bool& flagWasSet)
 {
     const int release = m_link.releaseNumber(change.path);
     const DeviceIdentity& id = entry.identities[identity];
     if (id.highestRelease != 0 && (release < 0 || !id.acceptsRelease(quint32(release))))
-        return false;
+        return;
     InterfaceSlot slot;
     if (!slotForKind(identity, change.kind, slot) || !entry.setPath(slot, change.path))
-        return false;
+        return;
     if (!entry.found[slot])
         flagWasSet = true;
     entry.found[slot] = true;
-    return true;
 }
 
 // False when the change concerned no flag that was set: nothing happens then.

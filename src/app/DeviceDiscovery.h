@@ -61,7 +61,7 @@ Q_SIGNALS:
     void connectionChanged();
 
 private:
-    bool arrive(DeviceEntry& entry, int identity, const DeviceChange& change, bool& flagWasSet);
+    void arrive(DeviceEntry& entry, int identity, const DeviceChange& change, bool& flagWasSet);
     bool remove(int index, DeviceEntry& entry, int identity, const DeviceChange& change, bool& reinitialised);
     void lastModelGone();
     void reopenAfterPause();
