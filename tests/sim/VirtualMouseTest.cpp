@@ -1,6 +1,7 @@
 #include "sim/VirtualMouse.h"
 #include "device/DeviceLink.h"
 #include "device/ModelIds.h"
+#include "support/VirtualLink.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,21 +16,6 @@
 namespace {
 const QString kModel = QStringLiteral("TESTMOUSE");
 using Report = std::array<quint8, 33>;
-
-// A checksummed command behind report id 0, written out byte by byte; byte 31
-// of the payload is the NOT of the sum of bytes 0 to 30.
-Report checksummed(std::initializer_list<quint8> bytes)
-{
-    Report report{};
-    int i = 1;
-    for (quint8 byte : bytes)
-        report[i++] = byte;
-    quint8 sum = 0;
-    for (int k = 1; k <= 31; ++k)
-        sum = quint8(sum + report[k]);
-    report[32] = quint8(~sum);
-    return report;
-}
 
 Report raw(std::initializer_list<quint8> payload)
 {
@@ -115,7 +101,7 @@ void VirtualMouseTest::answersTheStatusQuery()
 {
     Rig rig;
     rig.mouse->setBattery(57, 3);
-    rig.send(checksummed({0x01, 0x02, 0x04}));
+    rig.send(sealedReport<33>({0x01, 0x02, 0x04}));
     // The status query as the poll writes it, checksum 0x6F written out.
     const Report query = raw({0x0A, 0xAA, 0xFF, 0xDD, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
                               0,    0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x6F});
@@ -143,17 +129,17 @@ void VirtualMouseTest::decodesADownloadIntoItsOnBoardState()
 {
     Rig rig;
     const Report commands[] = {
-        checksummed({0x00, 0xAA, 0x55}),
-        checksummed({0x01, 0x02, 0x04, 0x03, 0x05, 0x00}),
-        checksummed({0x02, 0x06, 0x02, 0x0A, 0x01, 0x01, 0x00, 0xFF, 0x80, 0x00}),
-        checksummed({0x07, 0x81, 0x00, 0x00, 0x00, 0x82, 0x00, 0x00, 0x00}),
-        checksummed({0x09, 0x30, 0x00, 0x00, 0x00, 0x8F, 0x01, 0x1B, 0x00}),
-        checksummed({0x05, 0x00, 0x32, 0x00, 0x32, 0x00, 0x01, 0x10, 0x00, 0x20, 0x00}),
-        checksummed({0x06, 0x02, 0x05, 0x01, 0x06, 0x01}),
-        checksummed({0x10, 0x84, 0x00, 0x00, 0x06, 0x01, 0x00}),
-        checksummed({0x18}),
-        checksummed({0x7B, 0x11}),
-        checksummed({0x00, 0xCC, 0x33}),
+        sealedReport<33>({0x00, 0xAA, 0x55}),
+        sealedReport<33>({0x01, 0x02, 0x04, 0x03, 0x05, 0x00}),
+        sealedReport<33>({0x02, 0x06, 0x02, 0x0A, 0x01, 0x01, 0x00, 0xFF, 0x80, 0x00}),
+        sealedReport<33>({0x07, 0x81, 0x00, 0x00, 0x00, 0x82, 0x00, 0x00, 0x00}),
+        sealedReport<33>({0x09, 0x30, 0x00, 0x00, 0x00, 0x8F, 0x01, 0x1B, 0x00}),
+        sealedReport<33>({0x05, 0x00, 0x32, 0x00, 0x32, 0x00, 0x01, 0x10, 0x00, 0x20, 0x00}),
+        sealedReport<33>({0x06, 0x02, 0x05, 0x01, 0x06, 0x01}),
+        sealedReport<33>({0x10, 0x84, 0x00, 0x00, 0x06, 0x01, 0x00}),
+        sealedReport<33>({0x18}),
+        sealedReport<33>({0x7B, 0x11}),
+        sealedReport<33>({0x00, 0xCC, 0x33}),
         raw({0x05, 0x00, 0xFA, 0x44, 0x03, 0x00}),
         raw({0x05, 0x00, 0xFA, 0x40, 0xF3, 0x10}),
     };
@@ -196,22 +182,22 @@ void VirtualMouseTest::decodesADownloadIntoItsOnBoardState()
 void VirtualMouseTest::rejectsABadChecksumAndCountsUnknownCommands()
 {
     Rig rig;
-    Report wrong = checksummed({0x01, 0x05, 0x02});
+    Report wrong = sealedReport<33>({0x01, 0x05, 0x02});
     wrong[32] ^= 0x01;
     // The mouse still echoes it; it just does not apply it.
     QCOMPARE(rig.send(wrong), quint8(TransferOk));
     QCOMPARE(rig.mouse->state().rejectedCommands, 1);
     QCOMPARE(rig.mouse->state().dpiStage, quint8(0));
 
-    rig.send(checksummed({0x03, 0x01}));
+    rig.send(sealedReport<33>({0x03, 0x01}));
     QCOMPARE(rig.mouse->state().unknownCommands, 1);
 }
 
 void VirtualMouseTest::printsItsStateAsJson()
 {
     Rig rig;
-    rig.send(checksummed({0x01, 0x02, 0x08}));
-    rig.send(checksummed({0x10, 0x84}));
+    rig.send(sealedReport<33>({0x01, 0x02, 0x08}));
+    rig.send(sealedReport<33>({0x10, 0x84}));
     const QJsonObject json = QJsonDocument::fromJson(rig.mouse->stateJson()).object();
     QCOMPARE(json.value("performance").toObject().value("pollRate").toInt(), 8);
     QCOMPARE(json.value("buttonSlots").toArray().size(), 16);
@@ -262,7 +248,7 @@ void VirtualMouseTest::transfersInRealTime()
     options.writeLatencyUs = 0;
     options.replyLatencyUs = 0;
     Rig rig(options);
-    QCOMPARE(rig.send(checksummed({0x00, 0xAA, 0x55})), quint8(TransferOk));
+    QCOMPARE(rig.send(sealedReport<33>({0x00, 0xAA, 0x55})), quint8(TransferOk));
     QCOMPARE(rig.mouse->counters().reads, 1);
 }
 
@@ -271,7 +257,7 @@ void VirtualMouseTest::tracesEveryReportInBothDirections()
     Rig rig;
     QStringList observed;
     rig.mouse->setTraceObserver([&](const TraceRecord& record) { observed.append(record.toText()); });
-    rig.send(checksummed({0x00, 0xAA, 0x55}));
+    rig.send(sealedReport<33>({0x00, 0xAA, 0x55}));
     rig.send(raw({0x05, 0x00, 0xFA, 0x44, 0x01}));
     const QVector<TraceRecord> trace = rig.mouse->trace();
     QCOMPARE(trace.size(), 3);

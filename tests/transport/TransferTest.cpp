@@ -1,6 +1,7 @@
 #include "device/DeviceLink.h"
 #include "device/ModelIds.h"
 #include "sim/VirtualMouse.h"
+#include "support/VirtualLink.h"
 
 #include <QLoggingCategory>
 #include <QSignalSpy>
@@ -15,23 +16,8 @@ const QString kModel = QStringLiteral("TESTMOUSE");
 
 using Report = std::array<quint8, 64>;
 
-// A checksummed command as a 33-byte report behind report id 0: command byte,
-// data bytes, and byte 31 the NOT of the sum of bytes 0 to 30.
-Report checksummed(std::initializer_list<quint8> bytes)
-{
-    Report report{};
-    int i = 1;
-    for (quint8 byte : bytes)
-        report[i++] = byte;
-    quint8 sum = 0;
-    for (int k = 1; k <= 31; ++k)
-        sum = quint8(sum + report[k]);
-    report[32] = quint8(~sum);
-    return report;
-}
-
 // 00 AA 55: read back and verified (payload byte 3 is 0).
-const Report kBeginMarker = checksummed({0x00, 0xAA, 0x55});
+const Report kBeginMarker = sealedReport<64>({0x00, 0xAA, 0x55});
 // 05 00 FA 44 02: select profile 2, not read back (byte 3 is 0x44).
 const Report kSelectProfile = [] {
     Report report{};
