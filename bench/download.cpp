@@ -3,10 +3,10 @@
 // 10 ms after each write and 50 ms per macro built.
 
 #include "device/ConfigurationDownload.h"
-#include "device/DeviceLink.h"
-#include "device/DeviceModelInfo.h"
+#include "hid/DeviceLink.h"
+#include "storage/ModelDescription.h"
 #include "device/DeviceState.h"
-#include "device/SensorTables.h"
+#include "protocol/SensorTables.h"
 #include "sim/VirtualMouse.h"
 #include "storage/MacroFiles.h"
 #include "storage/ProfileSet.h"
@@ -50,12 +50,12 @@ ProfileSet stateWithMacros()
     return set;
 }
 
-DeviceModelInfo model()
+ModelDescription model()
 {
-    DeviceModelInfo info;
+    ModelDescription info;
     info.sensorType = 3389;
-    info.buttonCount = DeviceModelInfo::kButtonSlots;
-    for (int i = 0; i < DeviceModelInfo::kButtonSlots; ++i)
+    info.buttonCount = ModelDescription::kButtonSlots;
+    for (int i = 0; i < ModelDescription::kButtonSlots; ++i)
         info.slotTable[i] = quint8(i);
     return info;
 }

@@ -2,7 +2,7 @@
 // latency: what the transfer itself costs beyond the pauses the protocol
 // mandates (10 ms after each write).
 
-#include "device/DeviceLink.h"
+#include "hid/DeviceLink.h"
 #include "sim/VirtualMouse.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "app/AppContext.h"
 
-#include "device/DeviceLink.h"
-#include "device/HidapiBackend.h"
-#include "device/SystemClock.h"
+#include "hid/DeviceLink.h"
+#include "hid/HidapiBackend.h"
+#include "hid/SystemClock.h"
 #include "platform/PointerSpeed.h"
 #include "sim/VirtualMouse.h"
 

@@ -1,7 +1,7 @@
 #include "app/DeviceDiscovery.h"
 
 #include "app/AppContext.h"
-#include "device/DeviceLink.h"
+#include "hid/DeviceLink.h"
 #include "storage/AppConfig.h"
 
 #include <QLoggingCategory>

@@ -5,7 +5,7 @@
 #include "app/DeviceDiscovery.h"
 #include "app/LanguageSwitcher.h"
 #include "app/VirtualDeviceNotifier.h"
-#include "device/DeviceLink.h"
+#include "hid/DeviceLink.h"
 #include "device/OakGetBatteryThread.h"
 #include "platform/DeviceNotifier.h"
 #include "platform/PointerSpeed.h"

@@ -5,13 +5,13 @@
 #include "cli/ConfigurationReport.h"
 #include "cli/Console.h"
 #include "device/ConfigurationDownload.h"
-#include "device/DeviceLink.h"
-#include "device/DeviceModelInfo.h"
 #include "device/DeviceState.h"
-#include "device/ModelIds.h"
 #include "device/OakGetBatteryThread.h"
-#include "device/SensorTables.h"
+#include "hid/DeviceLink.h"
+#include "hid/ModelIds.h"
+#include "protocol/SensorTables.h"
 #include "storage/AppConfig.h"
+#include "storage/ModelDescription.h"
 #include "storage/ProfileSetStore.h"
 
 #include <QFileInfo>
@@ -141,7 +141,8 @@ int apply(CliSession& session, const CliOptions&)
         return noDevice();
     DeviceState deviceState;
     ConfigurationDownload download(session.link(), deviceState, paths, SensorTables::shipped());
-    const quint8 result = download.downloadConfiguration(set, DeviceModelInfo::read(paths));
+    const quint8 result = download.downloadConfiguration(
+        set, ModelDescription::read(paths, AppConfig(paths).currentProductName()));
     config.setDiff(result != 0 ? 1 : 0);
     if (result != 0)
         Console::error(

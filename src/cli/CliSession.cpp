@@ -2,9 +2,9 @@
 
 #include "cli/CliOptions.h"
 #include "cli/TracingBackend.h"
-#include "device/DeviceLink.h"
-#include "device/HidapiBackend.h"
-#include "device/SystemClock.h"
+#include "hid/DeviceLink.h"
+#include "hid/HidapiBackend.h"
+#include "hid/SystemClock.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppConfig.h"
 

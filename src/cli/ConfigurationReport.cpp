@@ -1,9 +1,9 @@
 #include "cli/ConfigurationReport.h"
 
-#include "device/DpiRule.h"
-#include "device/FunctionNames.h"
-#include "device/FunctionTable.h"
-#include "device/KeyTable.h"
+#include "protocol/DpiRule.h"
+#include "protocol/FunctionNames.h"
+#include "protocol/FunctionTable.h"
+#include "protocol/KeyTable.h"
 #include "storage/AppConfig.h"
 #include "storage/ProductDescription.h"
 #include "storage/ProfileSetStore.h"

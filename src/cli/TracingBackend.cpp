@@ -1,6 +1,6 @@
 #include "cli/TracingBackend.h"
 
-#include "device/Payload.h"
+#include "protocol/Payload.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "device/ConfigurationDownload.h"
 
-#include "device/DeviceLink.h"
-#include "device/DeviceLogging.h"
+#include "hid/DeviceLink.h"
+#include "hid/DeviceLogging.h"
 #include "device/DeviceState.h"
-#include "device/FunctionTable.h"
+#include "protocol/FunctionTable.h"
 #include "storage/MacroFiles.h"
 
 ConfigurationDownload::ConfigurationDownload(DeviceLink& link, DeviceState& deviceState,
@@ -12,7 +12,7 @@ ConfigurationDownload::ConfigurationDownload(DeviceLink& link, DeviceState& devi
 {
 }
 
-quint8 ConfigurationDownload::downloadConfiguration(const ProfileSet& state, const DeviceModelInfo& model)
+quint8 ConfigurationDownload::downloadConfiguration(const ProfileSet& state, const ModelDescription& model)
 {
     if (m_hooks.stop)
         m_hooks.stop();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/DeviceCommands.h"
-#include "device/MacroImage.h"
+#include "protocol/MacroImage.h"
 #include "storage/AppPaths.h"
 
 #include <functional>
@@ -9,7 +9,7 @@
 class DeviceLink;
 class SensorTables;
 struct DeviceState;
-struct DeviceModelInfo;
+struct ModelDescription;
 struct ProfileSet;
 
 // Writes a whole configuration to the mouse: markers, performance and
@@ -34,7 +34,7 @@ public:
 
     // Copies state and model into the device layer's copy, then sends it.
     // Returns 0 when every step succeeded, else the first failed result.
-    quint8 downloadConfiguration(const ProfileSet& state, const DeviceModelInfo& model);
+    quint8 downloadConfiguration(const ProfileSet& state, const ModelDescription& model);
     // Builds and sends the macros named by the latest button table.
     quint8 sendMacros();
 

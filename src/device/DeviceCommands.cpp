@@ -1,8 +1,8 @@
 #include "device/DeviceCommands.h"
 
-#include "device/CommandBuilder.h"
-#include "device/DeviceLink.h"
-#include "device/FramedCommands.h"
+#include "protocol/CommandBuilder.h"
+#include "hid/DeviceLink.h"
+#include "protocol/FramedCommands.h"
 #include "storage/ProfileSet.h"
 
 DeviceCommands::DeviceCommands(DeviceLink& link, const SensorTables& tables) : m_link(link), m_tables(tables)
@@ -62,19 +62,19 @@ quint8 DeviceCommands::sendBoundaryMarker(bool end)
     return send(CommandBuilder::boundaryMarker(end));
 }
 
-quint8 DeviceCommands::sendPerformanceAndLighting(const ProfileSet& set, const DeviceModelInfo& model)
+quint8 DeviceCommands::sendPerformanceAndLighting(const ProfileSet& set, const ModelDescription& model)
 {
     const Payload both[] = {CommandBuilder::performanceAndLighting(set.profiles[0]),
                             CommandBuilder::deviceOptions(set, model)};
     return sendAll(both);
 }
 
-quint8 DeviceCommands::sendDpiStages(const ProfileData& profile, const DeviceModelInfo& model)
+quint8 DeviceCommands::sendDpiStages(const ProfileData& profile, const ModelDescription& model)
 {
     return sendAll(CommandBuilder::dpiStages(profile, model, m_tables));
 }
 
-quint8 DeviceCommands::sendButtonTable(ProfileData& profile, const DeviceModelInfo& model,
+quint8 DeviceCommands::sendButtonTable(ProfileData& profile, const ModelDescription& model,
                                        MacroNameTable& macroNames)
 {
     return sendAll(CommandBuilder::buttonTable(profile, model, m_tables, macroNames));

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "device/Payload.h"
+#include "protocol/Payload.h"
 
 #include <QtGlobal>
 
 class DeviceLink;
 class MacroNameTable;
 class SensorTables;
-struct DeviceModelInfo;
+struct ModelDescription;
 struct ProfileData;
 struct ProfileSet;
 
@@ -31,9 +31,9 @@ public:
 
     // Checksummed commands of a download, built from the set's first profile.
     quint8 sendBoundaryMarker(bool end);
-    quint8 sendPerformanceAndLighting(const ProfileSet& set, const DeviceModelInfo& model);
-    quint8 sendDpiStages(const ProfileData& profile, const DeviceModelInfo& model);
-    quint8 sendButtonTable(ProfileData& profile, const DeviceModelInfo& model, MacroNameTable& macroNames);
+    quint8 sendPerformanceAndLighting(const ProfileSet& set, const ModelDescription& model);
+    quint8 sendDpiStages(const ProfileData& profile, const ModelDescription& model);
+    quint8 sendButtonTable(ProfileData& profile, const ModelDescription& model, MacroNameTable& macroNames);
 
 private:
     template <typename Payloads> quint8 sendAll(const Payloads& payloads);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/DeviceModelInfo.h"
-#include "device/MacroNameTable.h"
+#include "storage/ModelDescription.h"
+#include "protocol/MacroNameTable.h"
 #include "storage/ProfileSet.h"
 
 // The device layer's own copy of the configuration: filled at each download
@@ -12,7 +12,7 @@
 struct DeviceState
 {
     ProfileSet set;
-    DeviceModelInfo model;
+    ModelDescription model;
     // Filled while the button table is built, consumed by the macro download.
     MacroNameTable macroNames;
 };

@@ -1,7 +1,7 @@
 #include "device/OakGetBatteryThread.h"
 
-#include "device/CommandBuilder.h"
-#include "device/DeviceLink.h"
+#include "protocol/CommandBuilder.h"
+#include "hid/DeviceLink.h"
 
 #include <QLoggingCategory>
 

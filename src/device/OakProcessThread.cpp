@@ -1,7 +1,7 @@
 #include "device/OakProcessThread.h"
 
 #include "device/ConfigurationDownload.h"
-#include "device/FunctionTable.h"
+#include "protocol/FunctionTable.h"
 #include "storage/AppConfig.h"
 #include "storage/MacroFiles.h"
 #include "storage/ProfileSetStore.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/DeviceModelInfo.h"
+#include "storage/ModelDescription.h"
 #include "storage/AppPaths.h"
 #include "storage/ProfileSet.h"
 #include "storage/StorageResult.h"
@@ -30,7 +30,7 @@ public:
         QString modelName;                // the current product: whose profile folder
         ProfileSet working;               // what to save and send
         ProfileSet* savedState = nullptr; // overwritten with working at the end
-        DeviceModelInfo model;
+        ModelDescription model;
     };
 
     OakProcessThread(ConfigurationDownload& download, const Job& job, QObject* parent = nullptr);

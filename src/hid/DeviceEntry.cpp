@@ -1,4 +1,4 @@
-#include "device/DeviceEntry.h"
+#include "hid/DeviceEntry.h"
 
 namespace {
 constexpr UsageMatch kMouseCollection{0x0002, 0x0001};

@@ -1,4 +1,4 @@
-#include "device/DeviceHandle.h"
+#include "hid/DeviceHandle.h"
 
 DeviceHandle::DeviceHandle(std::unique_ptr<HidDevice> device, QByteArray path)
     : m_device(std::move(device)), m_path(std::move(path))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/HidDevice.h"
+#include "hid/HidDevice.h"
 
 #include <QByteArray>
 #include <memory>

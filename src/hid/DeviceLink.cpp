@@ -1,8 +1,8 @@
-#include "device/DeviceLink.h"
+#include "hid/DeviceLink.h"
 
-#include "device/DeviceLogging.h"
-#include "device/ModelIds.h"
-#include "device/TransferLoop.h"
+#include "hid/DeviceLogging.h"
+#include "hid/ModelIds.h"
+#include "hid/TransferLoop.h"
 
 DeviceLink::DeviceLink(std::shared_ptr<HidBackend> backend, std::shared_ptr<Clock> clock)
     : m_backend(std::move(backend)), m_clock(std::move(clock))

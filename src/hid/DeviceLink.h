@@ -1,10 +1,10 @@
 #pragma once
 
-#include "device/Clock.h"
-#include "device/DeviceEntry.h"
-#include "device/DeviceHandle.h"
-#include "device/HidBackend.h"
-#include "device/TransferResult.h"
+#include "hid/Clock.h"
+#include "hid/DeviceEntry.h"
+#include "hid/DeviceHandle.h"
+#include "hid/HidBackend.h"
+#include "hid/TransferResult.h"
 
 #include <QString>
 #include <QVector>

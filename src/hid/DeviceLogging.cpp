@@ -1,4 +1,4 @@
-#include "device/DeviceLogging.h"
+#include "hid/DeviceLogging.h"
 
 Q_LOGGING_CATEGORY(lcTransfer, "mousecfg.transfer")
 Q_LOGGING_CATEGORY(lcDeviceLink, "mousecfg.device")

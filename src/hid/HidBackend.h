@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/HidDevice.h"
-#include "device/HidDeviceInfo.h"
+#include "hid/HidDevice.h"
+#include "hid/HidDeviceInfo.h"
 
 #include <QByteArray>
 #include <QVector>

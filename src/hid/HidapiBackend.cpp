@@ -1,6 +1,6 @@
-#include "device/HidapiBackend.h"
+#include "hid/HidapiBackend.h"
 
-#include "device/DeviceLogging.h"
+#include "hid/DeviceLogging.h"
 
 #include <hidapi.h>
 

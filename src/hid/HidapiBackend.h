@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/HidBackend.h"
+#include "hid/HidBackend.h"
 
 #include <QLibrary>
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "device/SystemClock.h"
+#include "hid/SystemClock.h"
 
 #include <chrono>
 #include <thread>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/Clock.h"
+#include "hid/Clock.h"
 
 // The real, monotonic clock; sleeping blocks the calling thread.
 class SystemClock : public Clock

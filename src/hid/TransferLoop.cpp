@@ -1,7 +1,7 @@
-#include "device/TransferLoop.h"
+#include "hid/TransferLoop.h"
 
-#include "device/DeviceLogging.h"
-#include "device/TransferResult.h"
+#include "hid/DeviceLogging.h"
+#include "hid/TransferResult.h"
 
 #include <cstring>
 

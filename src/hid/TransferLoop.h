@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/Clock.h"
-#include "device/DeviceHandle.h"
+#include "hid/Clock.h"
+#include "hid/DeviceHandle.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "device/VirtualClock.h"
+#include "hid/VirtualClock.h"
 
 void VirtualClock::sleepUs(qint64 us)
 {

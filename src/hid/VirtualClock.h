@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/Clock.h"
+#include "hid/Clock.h"
 
 #include <atomic>
 

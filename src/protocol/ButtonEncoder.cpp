@@ -1,9 +1,9 @@
-#include "device/ButtonEncoder.h"
+#include "protocol/ButtonEncoder.h"
 
-#include "device/DpiEncoding.h"
-#include "device/FunctionTable.h"
-#include "device/KeyTable.h"
-#include "device/MacroNameTable.h"
+#include "protocol/DpiEncoding.h"
+#include "protocol/FunctionTable.h"
+#include "protocol/KeyTable.h"
+#include "protocol/MacroNameTable.h"
 #include "storage/ButtonAssignment.h"
 
 namespace {

@@ -1,16 +1,16 @@
-#include "device/CommandBuilder.h"
+#include "protocol/CommandBuilder.h"
 
-#include "device/ButtonEncoder.h"
-#include "device/DeviceModelInfo.h"
-#include "device/DpiEncoding.h"
-#include "device/MacroNameTable.h"
+#include "protocol/ButtonEncoder.h"
+#include "storage/ModelDescription.h"
+#include "protocol/DpiEncoding.h"
+#include "protocol/MacroNameTable.h"
 #include "storage/ProfileSet.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kButtonSlots = DeviceModelInfo::kButtonSlots;
+constexpr int kButtonSlots = ModelDescription::kButtonSlots;
 constexpr int kWheelUpRecord = 40;
 constexpr int kWheelDownRecord = 41;
 constexpr int kWheelUpSlot = 14;
@@ -52,7 +52,7 @@ Payload CommandBuilder::performanceAndLighting(const ProfileData& profile)
     return checksummedPayload(0x01, data, sizeof(data));
 }
 
-Payload CommandBuilder::deviceOptions(const ProfileSet& set, const DeviceModelInfo& model)
+Payload CommandBuilder::deviceOptions(const ProfileSet& set, const ModelDescription& model)
 {
     const ProfileData& profile = set.profiles[0];
     const QColor colour = currentLed(profile).colour;
@@ -71,7 +71,7 @@ Payload CommandBuilder::deviceOptions(const ProfileSet& set, const DeviceModelIn
     return checksummedPayload(0x02, data, sizeof(data));
 }
 
-std::array<Payload, 2> CommandBuilder::dpiStages(const ProfileData& profile, const DeviceModelInfo& model,
+std::array<Payload, 2> CommandBuilder::dpiStages(const ProfileData& profile, const ModelDescription& model,
                                                  const SensorTables& tables)
 {
     quint8 encoded[ProfileData::kStages * 5] = {};
@@ -86,7 +86,7 @@ std::array<Payload, 2> CommandBuilder::dpiStages(const ProfileData& profile, con
     return {checksummedPayload(0x05, encoded, 30), checksummedPayload(0x06, encoded + 30, 10)};
 }
 
-std::array<Payload, 3> CommandBuilder::buttonTable(ProfileData& profile, const DeviceModelInfo& model,
+std::array<Payload, 3> CommandBuilder::buttonTable(ProfileData& profile, const ModelDescription& model,
                                                    const SensorTables& tables, MacroNameTable& macroNames)
 {
     quint8 slotBytes[kButtonSlots][4] = {};

@@ -1,6 +1,6 @@
-#include "device/DpiEncoding.h"
+#include "protocol/DpiEncoding.h"
 
-#include "device/SensorTables.h"
+#include "protocol/SensorTables.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "device/DpiRule.h"
+#include "protocol/DpiRule.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "device/FramedCommands.h"
+#include "protocol/FramedCommands.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/Payload.h"
+#include "protocol/Payload.h"
 
 // The framed commands (05 00 FA opcode ...): they carry no checksum and make
 // the mouse switch its on-board profile or commit a group of settings.

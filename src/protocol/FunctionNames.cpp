@@ -1,4 +1,4 @@
-#include "device/FunctionNames.h"
+#include "protocol/FunctionNames.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "device/KeyTable.h"
+#include "protocol/KeyTable.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "device/MacroImage.h"
+#include "protocol/MacroImage.h"
 
 #include <algorithm>
 

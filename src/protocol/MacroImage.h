@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/Payload.h"
+#include "protocol/Payload.h"
 #include "storage/MacroEvent.h"
 
 #include <QByteArray>

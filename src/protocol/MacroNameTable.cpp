@@ -1,4 +1,4 @@
-#include "device/MacroNameTable.h"
+#include "protocol/MacroNameTable.h"
 
 int MacroNameTable::assign(const QString& name)
 {

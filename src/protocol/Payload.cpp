@@ -1,4 +1,4 @@
-#include "device/Payload.h"
+#include "protocol/Payload.h"
 
 #include <algorithm>
 

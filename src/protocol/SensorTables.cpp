@@ -1,4 +1,4 @@
-#include "device/SensorTables.h"
+#include "protocol/SensorTables.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -12,17 +12,17 @@ Q_LOGGING_CATEGORY(lcSensorTables, "mousecfg.sensortables")
 
 // The resource lives in a static library and must be registered by hand, from
 // outside any namespace.
-static void registerDeviceResources()
+static void registerProtocolResources()
 {
-    Q_INIT_RESOURCE(DeviceData);
+    Q_INIT_RESOURCE(ProtocolData);
 }
 
 namespace {
 
 SensorTables loadShipped()
 {
-    registerDeviceResources();
-    QFile file(QStringLiteral(":/device/SensorTables.json"));
+    registerProtocolResources();
+    QFile file(QStringLiteral(":/protocol/SensorTables.json"));
     if (!file.open(QIODevice::ReadOnly)) {
         qCWarning(lcSensorTables) << "sensor tables missing from the resources";
         return SensorTables();

@@ -8,7 +8,7 @@
 
 // The register value per DPI step of the sensors whose DPI encoding goes
 // through a table (3311, 3325, 3327, 3333, 3335). The tables are model data,
-// shipped as ":/device/SensorTables.json" and read once.
+// shipped as ":/protocol/SensorTables.json" and read once.
 class SensorTables
 {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/Clock.h"
-#include "device/HidDeviceInfo.h"
+#include "hid/Clock.h"
+#include "hid/HidDeviceInfo.h"
 #include "sim/CommandDecoder.h"
 #include "sim/OnBoardState.h"
 #include "sim/TraceRecord.h"

@@ -1,7 +1,7 @@
 #include "sim/VirtualMouse.h"
 
-#include "device/SystemClock.h"
-#include "device/VirtualClock.h"
+#include "hid/SystemClock.h"
+#include "hid/VirtualClock.h"
 #include "sim/VirtualHidDevice.h"
 
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/Clock.h"
-#include "device/HidBackend.h"
+#include "hid/Clock.h"
+#include "hid/HidBackend.h"
 #include "sim/OnBoardState.h"
 #include "sim/TraceRecord.h"
 #include "sim/VirtualFirmware.h"

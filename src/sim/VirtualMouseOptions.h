@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/HidDeviceInfo.h"
-#include "device/ModelIds.h"
+#include "hid/HidDeviceInfo.h"
+#include "hid/ModelIds.h"
 
 #include <QMetaType>
 #include <QVector>

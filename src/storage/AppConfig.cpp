@@ -131,8 +131,13 @@ int AppConfig::mouseSensor() const
 
 int AppConfig::mouseLedMode() const
 {
+    return mouseLedMode(currentProductName());
+}
+
+int AppConfig::mouseLedMode(const QString& modelName) const
+{
     const QSettings file(filePath(), QSettings::IniFormat);
-    return SettingsValues::readInt(file, QStringLiteral("MouseLEDMode/") + currentProductName());
+    return SettingsValues::readInt(file, QStringLiteral("MouseLEDMode/") + modelName);
 }
 
 QByteArray AppConfig::mouseListName() const

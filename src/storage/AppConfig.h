@@ -53,6 +53,7 @@ public:
     int mouseSensor() const;
     // The lighting variant of the current product.
     int mouseLedMode() const;
+    int mouseLedMode(const QString& modelName) const;
     // The model name device discovery looks for, as Latin-1 text.
     QByteArray mouseListName() const;
 

@@ -1,10 +1,10 @@
-#include "device/CommandBuilder.h"
+#include "protocol/CommandBuilder.h"
 #include "device/DeviceCommands.h"
-#include "device/DeviceModelInfo.h"
-#include "device/FunctionTable.h"
-#include "device/MacroNameTable.h"
-#include "device/Payload.h"
-#include "device/SensorTables.h"
+#include "storage/ModelDescription.h"
+#include "protocol/FunctionTable.h"
+#include "protocol/MacroNameTable.h"
+#include "protocol/Payload.h"
+#include "protocol/SensorTables.h"
 #include "storage/ProfileSet.h"
 #include "support/VirtualLink.h"
 
@@ -19,9 +19,9 @@ QByteArray bytes(const Payload& payload)
 
 // Every button sent through an identity slot table, except where a test
 // says otherwise.
-DeviceModelInfo model(int sensorType = 3389)
+ModelDescription model(int sensorType = 3389)
 {
-    DeviceModelInfo info;
+    ModelDescription info;
     info.sensorType = sensorType;
     info.buttonCount = 8;
     const quint8 slotNumbers[] = {2, 0, 1, 3, 4, 5, 6, 7};
@@ -171,7 +171,7 @@ void TestCommands::deviceOptions()
     p.LedMode = 2;
     p.leds[2].colour = QColor(10, 20, 30);
     set.profiles[1].LedMoveOFF = 0; // only the first profile counts
-    DeviceModelInfo info = model();
+    ModelDescription info = model();
     QCOMPARE(bytes(CommandBuilder::deviceOptions(set, info)).toHex(),
              sealedPayload("020602050007010a141e").toHex());
     p.LedMoveOFF = 0;
@@ -281,7 +281,7 @@ void TestCommands::wheelRecordsSwapWithScrollRev()
     p.buttons[40].Fun = 52;
     p.buttons[41].Fun = 53;
     MacroNameTable names;
-    DeviceModelInfo info = model();
+    ModelDescription info = model();
     auto payloads = CommandBuilder::buttonTable(p, info, SensorTables::shipped(), names);
     QCOMPARE(bytes(payloads[2]).toHex(), sealedPayload("09"
                                                        "8b000000"
@@ -301,9 +301,9 @@ void TestCommands::buttonTableStaysInsideTheSlotTable()
     for (ButtonAssignment& button : p.buttons)
         button.Fun = 2;
     MacroNameTable names;
-    DeviceModelInfo info = model();
+    ModelDescription info = model();
     info.buttonCount = 42; // more than the slot table knows
-    for (int i = 0; i < DeviceModelInfo::kButtonSlots; ++i)
+    for (int i = 0; i < ModelDescription::kButtonSlots; ++i)
         info.slotTable[i] = quint8(i);
     info.slotTable[1] = 200;
     const auto payloads = CommandBuilder::buttonTable(p, info, SensorTables::shipped(), names);

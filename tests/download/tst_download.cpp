@@ -1,9 +1,9 @@
 #include "device/ConfigurationDownload.h"
-#include "device/DeviceModelInfo.h"
-#include "device/DeviceLogging.h"
+#include "storage/ModelDescription.h"
+#include "hid/DeviceLogging.h"
 #include "device/DeviceState.h"
-#include "device/MacroImage.h"
-#include "device/SensorTables.h"
+#include "protocol/MacroImage.h"
+#include "protocol/SensorTables.h"
 #include "storage/ProfileSet.h"
 #include "support/TempAppDir.h"
 #include "support/VirtualLink.h"
@@ -12,12 +12,12 @@
 
 namespace {
 
-DeviceModelInfo identityModel(int buttons)
+ModelDescription identityModel(int buttons)
 {
-    DeviceModelInfo info;
+    ModelDescription info;
     info.sensorType = 3389;
     info.buttonCount = buttons;
-    for (int i = 0; i < DeviceModelInfo::kButtonSlots; ++i)
+    for (int i = 0; i < ModelDescription::kButtonSlots; ++i)
         info.slotTable[i] = quint8(i);
     return info;
 }

@@ -2,12 +2,12 @@
 #include "app/DeviceDiscovery.h"
 #include "app/MousecfgWidget.h"
 #include "device/ConfigurationDownload.h"
-#include "device/DeviceLink.h"
-#include "device/DeviceModelInfo.h"
 #include "device/DeviceState.h"
-#include "device/SensorTables.h"
+#include "hid/DeviceLink.h"
+#include "protocol/SensorTables.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppConfig.h"
+#include "storage/ModelDescription.h"
 #include "storage/ProfileSetStore.h"
 #include "support/TempAppDir.h"
 #include "widgets/OakPushButton.h"
@@ -216,8 +216,11 @@ private Q_SLOTS:
         DeviceState deviceState;
         ConfigurationDownload download(rig.link(), deviceState, rig.context.paths, SensorTables::shipped());
         std::atomic<int> result{-1};
-        QThread* worker = QThread::create(
-            [&] { result = download.downloadConfiguration(set, DeviceModelInfo::read(rig.context.paths)); });
+        QThread* worker = QThread::create([&] {
+            result = download.downloadConfiguration(
+                set,
+                ModelDescription::read(rig.context.paths, AppConfig(rig.context.paths).currentProductName()));
+        });
         worker->start();
         // The removal arrives while the download runs; its handles stay.
         QTRY_COMPARE(discovery.presentModelCount(), 0);

@@ -1,6 +1,6 @@
 #include "sim/VirtualMouse.h"
-#include "device/DeviceLink.h"
-#include "device/ModelIds.h"
+#include "hid/DeviceLink.h"
+#include "hid/ModelIds.h"
 #include "support/VirtualLink.h"
 
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/DeviceLink.h"
+#include "hid/DeviceLink.h"
 #include "sim/VirtualMouse.h"
 
 #include <QByteArray>

@@ -1,11 +1,11 @@
 #include "device/ConfigurationDownload.h"
-#include "device/DeviceLink.h"
+#include "hid/DeviceLink.h"
 #include "device/DeviceState.h"
-#include "device/ModelIds.h"
+#include "hid/ModelIds.h"
 #include "device/OakGetBatteryThread.h"
 #include "device/OakProcessThread.h"
-#include "device/SensorTables.h"
-#include "device/VirtualClock.h"
+#include "protocol/SensorTables.h"
+#include "hid/VirtualClock.h"
 #include "storage/AppConfig.h"
 #include "support/TempAppDir.h"
 #include "support/VirtualLink.h"
@@ -261,7 +261,7 @@ void TestThreads::successfulApplyClearsUnchangedMacroMarks()
     job.working.profiles[0].buttons[4].Fun = 200; // newly bound
     job.working.profiles[0].buttons[4].macroname = QStringLiteral("fresh");
     job.savedState = &saved;
-    DeviceModelInfo model;
+    ModelDescription model;
     model.buttonCount = 5;
     for (int i = 0; i < 5; ++i)
         model.slotTable[i] = quint8(i);

@@ -1,5 +1,5 @@
-#include "device/DeviceLink.h"
-#include "device/ModelIds.h"
+#include "hid/DeviceLink.h"
+#include "hid/ModelIds.h"
 #include "sim/VirtualMouse.h"
 #include "support/VirtualLink.h"
 

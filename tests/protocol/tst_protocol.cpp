@@ -1,7 +1,7 @@
-#include "device/DpiEncoding.h"
-#include "device/DpiRule.h"
-#include "device/KeyTable.h"
-#include "device/SensorTables.h"
+#include "protocol/DpiEncoding.h"
+#include "protocol/DpiRule.h"
+#include "protocol/KeyTable.h"
+#include "protocol/SensorTables.h"
 
 #include <QtTest>
 
@@ -9,7 +9,7 @@
 
 // The model data of the device layer: key names and usages, the sensor
 // tables, and the level-to-DPI rule.
-class TestDeviceData : public QObject
+class TestProtocol : public QObject
 {
     Q_OBJECT
 
@@ -28,7 +28,7 @@ private slots:
     void dpiStageEncoding();
 };
 
-void TestDeviceData::keyNamesInBothLabellings()
+void TestProtocol::keyNamesInBothLabellings()
 {
     using L = KeyTable::Labels;
     QCOMPARE(KeyTable::name(238), QStringLiteral("RCtr"));
@@ -52,7 +52,7 @@ void TestDeviceData::keyNamesInBothLabellings()
     QCOMPARE(KeyTable::labelsFor(-1, -1), L::English); // -1: no language uses French labels
 }
 
-void TestDeviceData::usagesMapBothWays()
+void TestProtocol::usagesMapBothWays()
 {
     QCOMPARE(KeyTable::usageCount(), 104);
     const QVector<QPair<int, int>> known = {{1, 0x29},   {16, 0x14},  {30, 0x04},  {29, 0xE0},  {42, 0xE1},
@@ -78,7 +78,7 @@ void TestDeviceData::usagesMapBothWays()
     }
 }
 
-void TestDeviceData::keysWithoutUsageLeaveTheValue()
+void TestProtocol::keysWithoutUsageLeaveTheValue()
 {
     quint8 usage = 0x77;
     QVERIFY(!KeyTable::usageForKey(240, usage));
@@ -90,7 +90,7 @@ void TestDeviceData::keysWithoutUsageLeaveTheValue()
     QCOMPARE(int(code), 0x55);
 }
 
-void TestDeviceData::sensorTablesHoldTheKnownEntries_data()
+void TestProtocol::sensorTablesHoldTheKnownEntries_data()
 {
     QTest::addColumn<int>("table");
     QTest::addColumn<int>("size");
@@ -108,7 +108,7 @@ void TestDeviceData::sensorTablesHoldTheKnownEntries_data()
                           << QVector<int>{185, 186, 187, 188, 188};
 }
 
-void TestDeviceData::sensorTablesHoldTheKnownEntries()
+void TestProtocol::sensorTablesHoldTheKnownEntries()
 {
     QFETCH(int, table);
     QFETCH(int, size);
@@ -134,7 +134,7 @@ void TestDeviceData::sensorTablesHoldTheKnownEntries()
         QVERIFY(tables.value(table, i) >= tables.value(table, i - 1));
 }
 
-void TestDeviceData::sensorTableLookupsStayInside()
+void TestProtocol::sensorTableLookupsStayInside()
 {
     const SensorTables& tables = SensorTables::shipped();
     QCOMPARE(int(tables.value(3333, 80)), 185); // past the end: the last entry
@@ -143,7 +143,7 @@ void TestDeviceData::sensorTableLookupsStayInside()
     QCOMPARE(int(tables.value(4242, 3)), 0); // no such table
 }
 
-void TestDeviceData::damagedSensorTablesAreRefused()
+void TestProtocol::damagedSensorTablesAreRefused()
 {
     QString error;
     SensorTables tables =
@@ -158,7 +158,7 @@ void TestDeviceData::damagedSensorTablesAreRefused()
     QCOMPARE(tables.estimatedRange(3311), qMakePair(-1, -1));
 }
 
-void TestDeviceData::levelToDpi_data()
+void TestProtocol::levelToDpi_data()
 {
     QTest::addColumn<int>("sensor");
     QTest::addColumn<int>("level");
@@ -190,7 +190,7 @@ void TestDeviceData::levelToDpi_data()
     QTest::newRow("unknown sensor") << 1234 << 50 << 0;
 }
 
-void TestDeviceData::levelToDpi()
+void TestProtocol::levelToDpi()
 {
     QFETCH(int, sensor);
     QFETCH(int, level);
@@ -198,7 +198,7 @@ void TestDeviceData::levelToDpi()
     QCOMPARE(DpiRule::levelToDpi(sensor, level), dpi);
 }
 
-void TestDeviceData::levelRanges()
+void TestProtocol::levelRanges()
 {
     DpiLevelRange range = DpiRule::levelRange(3325, 1);
     QCOMPARE(range.maxLevel, 90);
@@ -222,7 +222,7 @@ void TestDeviceData::levelRanges()
     }
 }
 
-void TestDeviceData::dpiStageEncoding_data()
+void TestProtocol::dpiStageEncoding_data()
 {
     QTest::addColumn<int>("sensor");
     QTest::addColumn<int>("x");
@@ -250,7 +250,7 @@ void TestDeviceData::dpiStageEncoding_data()
     QTest::newRow("unknown") << 3399 << 20 << 20 << 0 << QByteArray::fromHex("0000000000");
 }
 
-void TestDeviceData::dpiStageEncoding()
+void TestProtocol::dpiStageEncoding()
 {
     QFETCH(int, sensor);
     QFETCH(int, x);
@@ -262,5 +262,5 @@ void TestDeviceData::dpiStageEncoding()
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(out), 5).toHex(), bytes.toHex());
 }
 
-QTEST_GUILESS_MAIN(TestDeviceData)
-#include "tst_devicedata.moc"
+QTEST_GUILESS_MAIN(TestProtocol)
+#include "tst_protocol.moc"
