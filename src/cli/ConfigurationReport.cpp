@@ -4,6 +4,7 @@
 #include "protocol/FunctionNames.h"
 #include "protocol/FunctionTable.h"
 #include "protocol/KeyTable.h"
+#include "protocol/ReportRate.h"
 #include "storage/AppConfig.h"
 #include "storage/ProductDescription.h"
 #include "storage/ProfileSetStore.h"
@@ -52,18 +53,7 @@ ConfigurationReport::ConfigurationReport(const AppPaths& paths)
 
 int ConfigurationReport::reportRateHz(int code)
 {
-    switch (code) {
-    case 8:
-        return 125;
-    case 4:
-        return 250;
-    case 2:
-        return 500;
-    case 1:
-        return 1000;
-    default:
-        return 0;
-    }
+    return ReportRate::hzForCode(code);
 }
 
 QString ConfigurationReport::reportRateText(int code)
