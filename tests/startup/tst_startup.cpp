@@ -170,6 +170,7 @@ private Q_SLOTS:
     {
         TempAppDir dir;
         QVERIFY(QFile::remove(dir.paths().skinFile(QStringLiteral("cfgMainback.png"))));
+        QVERIFY(QFile::remove(dir.paths().skinFile(QStringLiteral("cfgMainback.svg"))));
         AppContext context(dir.paths());
         withoutMouse(context);
         MousecfgWidget window(context);
