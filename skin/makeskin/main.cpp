@@ -2,7 +2,10 @@
 // Run as: makeskin <skin source folder> <output folder>
 //   images/<name>.svg       -> <name>.svg and <name>.png at the design size
 //   images/icon.svg         -> also icon.ico, the window and tray icon
+//   images/loading.svg      -> also loading.gif, the busy animation (turned
+//                              step by step on the busy dialog's panel colour)
 //   mouse/<model>/*.svg     -> mouse/<model>/: the model's pictures (ModelPictures)
+#include "GifWriter.h"
 #include "ModelPictures.h"
 #include "SkinOutput.h"
 #include "widgets/SkinImage.h"
@@ -11,6 +14,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <cstdio>
 
 namespace {
@@ -33,6 +38,34 @@ bool writeIcon(const QByteArray& svg, const QString& folder)
     return false;
 }
 
+bool writeAnimation(const QByteArray& svg, const QString& folder)
+{
+    // The busy dialog's panel, the ring and the accent: the colours of every frame.
+    const QColor panel(0x24, 0x27, 0x2e);
+    const GifWriter gif({panel, QColor(0x32, 0x36, 0x3e), SkinImage::sampleAccent()}, 80);
+    constexpr int kFrames = 12;
+    QSvgRenderer renderer(svg);
+    const QSize size = renderer.defaultSize();
+    QList<QImage> frames;
+    for (int i = 0; i < kFrames; ++i) {
+        QImage frame(size, QImage::Format_RGB32);
+        frame.fill(panel);
+        QPainter painter(&frame);
+        painter.translate(size.width() / 2.0, size.height() / 2.0);
+        painter.rotate(i * 360.0 / kFrames);
+        painter.translate(-size.width() / 2.0, -size.height() / 2.0);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        frames << frame;
+    }
+    QFile file(folder + QStringLiteral("/loading.gif"));
+    const QByteArray data = gif.encode(frames);
+    if (renderer.isValid() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        file.write(data) == data.size())
+        return true;
+    std::fprintf(stderr, "makeskin: cannot write loading.gif\n");
+    return false;
+}
+
 bool writeImages(const QString& sources, const QString& output)
 {
     const SkinOutput out(output);
@@ -44,6 +77,8 @@ bool writeImages(const QString& sources, const QString& output)
         ok &= out.write(svg, base);
         if (base == QLatin1String("icon"))
             ok &= writeIcon(svg, output);
+        if (base == QLatin1String("loading"))
+            ok &= writeAnimation(svg, output);
     }
     return ok;
 }

@@ -7,9 +7,17 @@
 #include <QPainter>
 #include <QTimer>
 
+// The animation is compiled into a static library, whose resources register
+// only when asked to. Outside any namespace, as the resource's own functions are.
+static void registerSkinResources()
+{
+    Q_INIT_RESOURCE(skin);
+}
+
 OakProcessDialog::OakProcessDialog(const QString& backgroundFile, QWidget* parent)
     : QDialog(parent), m_backgroundFile(backgroundFile)
 {
+    registerSkinResources();
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);

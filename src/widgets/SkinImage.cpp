@@ -91,6 +91,8 @@ QImage SkinImage::renderSvg(const QByteArray& svg, const QSize& size, const QCol
 
 QSize SkinImage::designSize(const QString& pngPath)
 {
+    if (pngPath.isEmpty())
+        return QSize();
     const QByteArray svg = readSvg(svgPathFor(pngPath));
     if (!svg.isEmpty()) {
         const QSvgRenderer renderer(svg);

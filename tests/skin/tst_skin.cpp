@@ -1,9 +1,11 @@
 #include "storage/ProductDescription.h"
 #include "support/TempAppDir.h"
+#include "widgets/OakProcessDialog.h"
 #include "widgets/OakPushButton.h"
 #include "widgets/SkinImage.h"
 
 #include <QFile>
+#include <QMovie>
 #include <QSettings>
 #include <QSvgRenderer>
 #include <QtTest>
@@ -79,6 +81,16 @@ bool hasColour(const QImage& image, const QColor& colour)
     return false;
 }
 
+int partlyTransparentPixels(const QImage& image)
+{
+    const QImage plain = image.convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            count += qAlpha(plain.pixel(x, y)) > 0 && qAlpha(plain.pixel(x, y)) < 255;
+    return count;
+}
+
 // The bounding box of the pixels in which two images of one size differ.
 QRect difference(const QImage& a, const QImage& b)
 {
@@ -151,6 +163,17 @@ private Q_SLOTS:
         }
     }
 
+    void loaderDrawsEdgesSharpAtTheHighestScale()
+    {
+        // Five times the design size: drawn from the SVG the outline keeps hard
+        // edges; a stretched PNG would smear each edge over several pixels.
+        const QString path = builtSkin(QStringLiteral("DPI-OFF.png"));
+        const QSize large(120, 120);
+        const QImage drawn = SkinImage::pixmap(path, large).toImage();
+        const QImage stretched = QImage(path).scaled(large, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(partlyTransparentPixels(drawn) * 2 < partlyTransparentPixels(stretched));
+    }
+
     void loaderFallsBackToThePngWhenTheSvgIsUnusable()
     {
         TempAppDir dir;
@@ -201,6 +224,16 @@ private Q_SLOTS:
         const QImage pressed = button.grab().toImage();
         QVERIFY(hasColour(pressed, QColor(0, 0, 255)));
         QVERIFY(!hasColour(pressed, SkinImage::sampleAccent()));
+    }
+
+    void busyDialogHasItsLoadingAnimation()
+    {
+        const OakProcessDialog dialog(builtSkin(QStringLiteral("process.png")));
+        QMovie movie(QStringLiteral(":/skin/loading.gif"));
+        QVERIFY(movie.isValid());
+        QVERIFY(movie.frameCount() > 1);
+        QVERIFY(movie.jumpToFrame(0));
+        QCOMPARE(movie.currentImage().size(), QSize(48, 48));
     }
 
     void hoverPicturesDifferFromTheMouseOnlyAroundTheirButton()
