@@ -1,12 +1,16 @@
 #include "app/Startup.h"
 
-#include "app/AppContext.h"
 #include "app/MousecfgWidget.h"
+#include "app/VirtualDeviceNotifier.h"
+#include "app/VirtualMouseMenu.h"
+#include "platform/DeviceNotifier.h"
 #include "platform/InstanceLock.h"
-#include "platform/PointerSpeed.h"
+#include "platform/PlatformServices.h"
+#include "sim/DeviceSetup.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
 #include "storage/ProductDescription.h"
+#include "widgets/UiSettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -56,26 +60,33 @@ int runMousecfg(int argc, char* argv[])
     // The window lives in the tray; closing it must not end the program.
     app.setQuitOnLastWindowClosed(false);
     const StartupOptions options = parseOptions(QCoreApplication::arguments());
-    AppContext context(
-        AppPaths(options.appDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.appDir));
+    const AppPaths paths(options.appDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.appDir);
 
-    const QString productName = ProductDescription(context.paths.productDescriptionFile()).productName();
+    const QString productName = ProductDescription(paths.productDescriptionFile()).productName();
     std::unique_ptr<InstanceLock> lock = createInstanceLock();
     if (!lock->tryAcquire(instanceLockName(productName)))
         return 1;
-    if (options.virtualMouse)
-        context.useVirtualMouse(std::make_shared<VirtualMouse>(VirtualMouseOptions::demo()));
-    else
-        context.useSystemDevices();
 
-    context.pointerSpeed = createPointerSpeed();
+    DeviceOptions deviceOptions;
+    deviceOptions.virtualMouse = options.virtualMouse;
+    deviceOptions.virtualOptions = VirtualMouseOptions::demo();
+    DeviceSetup devices = createDeviceSetup(deviceOptions);
+    PlatformServices platform = PlatformServices::forThisSystem(paths.appDir());
+    UiSettings ui;
+    WindowSetup setup{paths, *devices.services, ui, platform, nullptr, nullptr};
+    if (devices.virtualMouse) {
+        setup.notifier = std::make_unique<VirtualDeviceNotifier>(*devices.virtualMouse);
+        setup.extraTrayMenu = createVirtualMouseMenu(*devices.virtualMouse);
+    } else {
+        setup.notifier = createDeviceNotifier();
+    }
 
-    auto window = std::make_unique<MousecfgWidget>(context);
+    auto window = std::make_unique<MousecfgWidget>(setup);
     if (window->presentModelCount() != 0) {
         window->setWindowOpacity(1.0);
         window->show();
     }
-    window->setWindowIcon(QIcon(context.paths.skinFile(QStringLiteral("icon.ico"))));
+    window->setWindowIcon(QIcon(paths.skinFile(QStringLiteral("icon.ico"))));
     window->setWindowTitle(productName);
     qInfo("mousecfg: running for \"%s\"", qPrintable(productName));
     const int code = app.exec();
