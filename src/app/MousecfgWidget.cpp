@@ -11,6 +11,7 @@
 #include "storage/AppConfig.h"
 #include "storage/ProfileSetStore.h"
 #include "storage/ProfileWorkspace.h"
+#include "widgets/KitStyle.h"
 #include "widgets/OakMessageBox.h"
 #include "widgets/OakPushButton.h"
 #include "widgets/UiSettings.h"
@@ -57,7 +58,7 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
     readPointerSpeed();
     buildPages();
     writeDefaultProfile();
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    setStyleSheet(KitStyle::styleSheet(m_ui.themeColor(), m_ui.scale()));
     createTrayIcon();
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
