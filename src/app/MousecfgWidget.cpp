@@ -1,6 +1,7 @@
 #include "app/MousecfgWidget.h"
 
 #include "QtCompat.h"
+#include "app/CommitController.h"
 #include "app/DeviceDiscovery.h"
 #include "app/LanguageSwitcher.h"
 #include "app/PageHost.h"
@@ -224,6 +225,8 @@ void MousecfgWidget::buildPages()
     connect(m_workspace, &ProfileWorkspace::currentChanged, this, &MousecfgWidget::refreshPages);
     m_pages->showTab(m_model.lightingDisabled ? 1 : 0);
     refreshPages();
+    m_commit = new CommitController(*m_workspace, *m_session, *m_pages, m_model, this);
+    m_commit->setObjectName(QStringLiteral("commitController"));
 }
 
 void MousecfgWidget::writeDefaultProfile()
