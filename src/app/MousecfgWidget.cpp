@@ -227,6 +227,7 @@ void MousecfgWidget::buildPages()
     refreshPages();
     m_commit = new CommitController(*m_workspace, *m_session, *m_pages, m_model, this);
     m_commit->setObjectName(QStringLiteral("commitController"));
+    m_pages->setObjectName(QStringLiteral("pageHost"));
 }
 
 void MousecfgWidget::writeDefaultProfile()
