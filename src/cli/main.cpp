@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 namespace {
@@ -15,8 +16,10 @@ int run(const CliOptions& options)
 {
     const AppPaths paths = options.appDir.isEmpty() ? AppPaths(QCoreApplication::applicationDirPath())
                                                     : AppPaths(QDir(options.appDir).absolutePath());
-    if (!options.appDir.isEmpty() && !QDir(options.appDir).exists()) {
-        Console::error(QStringLiteral("no such folder: %1").arg(options.appDir));
+    if (!options.appDir.isEmpty() && !QFileInfo(options.appDir).isDir()) {
+        const bool exists = QFileInfo::exists(options.appDir);
+        Console::error((exists ? QStringLiteral("not a folder: %1") : QStringLiteral("no such folder: %1"))
+                           .arg(options.appDir));
         return CliCommands::ExitNoInput;
     }
     CliSession session(options, paths, [](const QByteArray& line) { Console::raw(line + '\n'); });

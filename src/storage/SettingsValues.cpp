@@ -2,38 +2,54 @@
 
 #include <QStringList>
 
+namespace {
+
+// The text of a value read as text or as a list; an invalid QVariant for
+// anything else.
+QVariant textValue(const QSettings& settings, const QString& key)
+{
+    const QVariant value = settings.value(key);
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    if (value.userType() == QMetaType::QString)
+        return value;
+    return QVariant();
+}
+
+} // namespace
+
 namespace SettingsValues {
 
 int readInt(const QSettings& settings, const QString& key, int defaultValue)
 {
-    const QVariant value = settings.value(key);
+    const QVariant value = textValue(settings, key);
     return value.isValid() ? value.toInt() : defaultValue;
 }
 
 quint8 readByte(const QSettings& settings, const QString& key, quint8 defaultValue)
 {
-    const QVariant value = settings.value(key);
+    const QVariant value = textValue(settings, key);
     return value.isValid() ? quint8(value.toInt()) : defaultValue;
 }
 
 quint32 readUInt(const QSettings& settings, const QString& key)
 {
-    return quint32(settings.value(key).toLongLong());
+    return quint32(textValue(settings, key).toLongLong());
 }
 
 QString readText(const QSettings& settings, const QString& key)
 {
-    const QVariant value = settings.value(key);
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    return textValue(settings, key).toString();
 }
 
 QColor readColour(const QSettings& settings, const QString& key)
 {
-    // QColor's own serialised form, or a text that names a colour.
     const QVariant value = settings.value(key);
-    return value.canConvert<QColor>() ? value.value<QColor>() : QColor();
+    if (value.userType() == QMetaType::QColor)
+        return value.value<QColor>();
+    if (value.userType() == QMetaType::QString)
+        return QColor(value.toString());
+    return QColor();
 }
 
 } // namespace SettingsValues

@@ -6,8 +6,9 @@
 #include <QtGlobal>
 
 // Typed reads of INI values that never fail: a missing key gives the default,
-// a value of the wrong type or out of range gives what QVariant's conversion
-// gives (0, empty text, an invalid colour), truncated to the field's width.
+// and so does a value of another kind than the key holds (a colour where a
+// number belongs, say). A number that does not parse gives 0, as QVariant's
+// conversion does, truncated to the field's width.
 namespace SettingsValues {
 
 int readInt(const QSettings& settings, const QString& key, int defaultValue = 0);
@@ -18,6 +19,8 @@ quint32 readUInt(const QSettings& settings, const QString& key);
 // A hand-edited value with an unquoted comma reads as a list; it is joined
 // back into the text that was written.
 QString readText(const QSettings& settings, const QString& key);
+// QColor's stored form, or a text that names a colour; an invalid colour
+// otherwise.
 QColor readColour(const QSettings& settings, const QString& key);
 
 } // namespace SettingsValues
