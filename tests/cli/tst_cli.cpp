@@ -313,8 +313,9 @@ void TestCli::unreadableSlotIsNeverSent()
     Run run = runTool(apply);
     QCOMPARE(run.exitCode, 65);
     QVERIFY(run.err.contains(second.toUtf8() + " cannot be read"));
-    QCOMPARE(run.json().value(QStringLiteral("download")).toObject().value(QStringLiteral("beginMarkers")).toInt(),
-             0);
+    QCOMPARE(
+        run.json().value(QStringLiteral("download")).toObject().value(QStringLiteral("beginMarkers")).toInt(),
+        0);
     run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("show")});
     QCOMPARE(run.exitCode, 65);
 
@@ -333,11 +334,12 @@ void TestCli::failedSaveExitsNonZero()
     storeConfiguration(app, storedSet());
     // A file where the profile folder belongs: the profiles load as
     // defaults (there are none), but none can be saved.
-    const QString folder = ProfileFiles(app.paths(), AppConfig(app.paths()).currentProductName()).profileDir();
+    const QString folder =
+        ProfileFiles(app.paths(), AppConfig(app.paths()).currentProductName()).profileDir();
     QVERIFY(QDir(folder).removeRecursively());
     QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
-    const Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),
-                             QStringLiteral("apply")});
+    const Run run = runTool(
+        {QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"), QStringLiteral("apply")});
     QCOMPARE(run.exitCode, 73);
     QVERIFY(run.err.contains("Profile 1 was not saved"));
 }
@@ -399,7 +401,8 @@ void TestCli::hostileConfigurationDoesNotStopTheTool()
     Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("show")});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith("Model: , sensor 3389\n"));
-    run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"), QStringLiteral("status")});
+    run = runTool(
+        {QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"), QStringLiteral("status")});
     QCOMPARE(run.exitCode, 0);
 }
 
@@ -410,13 +413,16 @@ void TestCli::faultsFromTheCommandLine_data()
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("write error") << QStringList{QStringLiteral("write-error@3")} << 4
                                  << QByteArray("transfer result 4");
-    QTest::newRow("wrong echoes") << QStringList{QStringLiteral("zero-replies@2:50")} << 2
-                                  << QByteArray("transfer result 2");
-    QTest::newRow("unplugged") << QStringList{QStringLiteral("unplug@5")} << 4 << QByteArray("transfer result 4");
-    QTest::newRow("one late echo is waited for") << QStringList{QStringLiteral("timeout@4")} << 0 << QByteArray();
-    QTest::newRow("unknown fault") << QStringList{QStringLiteral("melt@1")} << 64 << QByteArray("unknown fault");
-    QTest::newRow("byte past the report") << QStringList{QStringLiteral("bad-echo@1:32")} << 64
-                                          << QByteArray("the byte is 0 to 31");
+    QTest::newRow("reads time out") << QStringList{QStringLiteral("timeout@4:100")} << 2
+                                    << QByteArray("transfer result 2");
+    QTest::newRow("unplugged") << QStringList{QStringLiteral("unplug@5")} << 4
+                               << QByteArray("transfer result 4");
+    QTest::newRow("one late echo is waited for")
+        << QStringList{QStringLiteral("timeout@4")} << 0 << QByteArray();
+    QTest::newRow("unknown fault") << QStringList{QStringLiteral("melt@1")} << 64
+                                   << QByteArray("unknown fault");
+    QTest::newRow("byte past the report")
+        << QStringList{QStringLiteral("bad-echo@1:32")} << 64 << QByteArray("the byte is 0 to 31");
 }
 
 void TestCli::faultsFromTheCommandLine()

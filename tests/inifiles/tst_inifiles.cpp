@@ -111,8 +111,8 @@ void TestIniFiles::typedValuesReadAsMissing()
     QCOMPARE(config.mouseListName(), QByteArray());
     QCOMPARE(config.profileId(), 3);
 
-    const QString prof = app.writeFile(QStringLiteral("p.prof"),
-                                       fileWith("PROFILE", "ProfileName=" + value + "\npollrate=2\n" + unread));
+    const QString prof = app.writeFile(
+        QStringLiteral("p.prof"), fileWith("PROFILE", "ProfileName=" + value + "\npollrate=2\n" + unread));
     ProfileData profile;
     ProfileFiles::loadProfile(profile, prof);
     QCOMPARE(profile.ProfileName, QString());
@@ -211,10 +211,12 @@ void TestIniFiles::coloursKeepTheirStoredForm()
     QVERIFY(!loaded.leds[2].colour.isValid());
 
     // A colour stored with a byte too few or of another spec is no colour.
-    app.writeFile(QStringLiteral("d.prof"),
-                  fileWith("PROFILE", "LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\0\\0\\0\\0)\n"
-                                      "LedMode\\LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\x9\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)\n"
-                                      "LedMode\\LED_MODE_2_RGB=#ff8000\n"));
+    app.writeFile(
+        QStringLiteral("d.prof"),
+        fileWith("PROFILE",
+                 "LedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\0\\0\\0\\0)\n"
+                 "LedMode\\LED_MODE_1_RGB=@Variant(\\0\\0\\0\\x43\\x9\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)\n"
+                 "LedMode\\LED_MODE_2_RGB=#ff8000\n"));
     ProfileFiles::loadProfile(loaded, app.path() + QStringLiteral("/d.prof"));
     QVERIFY(!loaded.leds[0].colour.isValid());
     QVERIFY(!loaded.leds[1].colour.isValid());
