@@ -68,7 +68,8 @@ private:
     // level.
     void level(LimitChange::Field field, int s, quint32& value)
     {
-        const qint64 asStored = value > quint32(std::numeric_limits<qint32>::max()) ? qint32(value) : value;
+        const qint64 asStored =
+            value > quint32(std::numeric_limits<qint32>::max()) ? qint64(qint32(value)) : qint64(value);
         const qint64 valid = std::clamp<qint64>(asStored, m_levels.minLevel, m_levels.maxLevel);
         if (asStored == valid)
             return;

@@ -51,7 +51,7 @@ StorageResult AppConfig::setProfileId(int profileId)
 StorageResult AppConfig::writeProfileAssignment(const ProfileSet& set)
 {
     SettingsWriter writer(filePath());
-    QSettings& s = writer.settings();
+    SettingsWriter& s = writer.settings();
     s.setValue(ProfileSetKeys::configKey("ProfileID"), int(set.ProfileID));
     s.setValue(ProfileSetKeys::configKey("Count"), int(set.Count));
     ProfileSetKeys::writeNames(s, set);
@@ -158,7 +158,7 @@ QStringList AppConfig::profileList(const QString& modelName) const
 StorageResult AppConfig::writeProfileList(const QString& modelName, const QStringList& names)
 {
     SettingsWriter writer(m_paths.modelConfigFile(modelName));
-    QSettings& s = writer.settings();
+    SettingsWriter& s = writer.settings();
     s.setValue(QStringLiteral("PROFILE_LIST/Count"), int(names.size()));
     for (int n = 1; n <= names.size(); ++n)
         s.setValue(QStringLiteral("PROFILE_LIST/") + QString::number(n), names.at(n - 1));

@@ -33,7 +33,7 @@ void ConfigurationFile::readProfileSection(int slot, ProfileData& profile) const
 StorageResult ConfigurationFile::exportConfiguration(const ProfileSet& set, const QString& productName)
 {
     SettingsWriter writer(m_filePath);
-    QSettings& s = writer.settings();
+    SettingsWriter& s = writer.settings();
     s.setValue(QStringLiteral("MouseName/Name"), productName);
     ProfileSetKeys::writeSettings(s, set);
     ProfileSetKeys::writeNames(s, set);

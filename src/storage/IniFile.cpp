@@ -1,10 +1,8 @@
 #include "storage/IniFile.h"
 
-#include "storage/IniText.h"
 #include "storage/StorageLog.h"
 
 #include <QFileInfo>
-#include <QIODevice>
 
 namespace {
 
@@ -12,32 +10,9 @@ namespace {
 // not ours, and reading it whole would only cost memory.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
-bool readDevice(QIODevice& device, QSettings::SettingsMap& settings)
-{
-    if (device.size() > kMaxFileSize)
-        return false;
-    // A damaged line is skipped and logged; the rest of the file still
-    // counts, so the read itself never fails.
-    IniText::parse(device.read(kMaxFileSize), settings);
-    return true;
-}
-
-bool writeDevice(QIODevice& device, const QSettings::SettingsMap& settings)
-{
-    const QByteArray text = IniText::serialise(settings);
-    return device.write(text) == text.size();
-}
-
 } // namespace
 
 namespace IniFile {
-
-QSettings::Format format()
-{
-    static const QSettings::Format registered =
-        QSettings::registerFormat(QStringLiteral("ini"), readDevice, writeDevice);
-    return registered;
-}
 
 bool isBlocked(const QString& path)
 {
@@ -58,12 +33,6 @@ bool isReadable(const QString& path)
         return false;
     }
     return true;
-}
-
-QString readablePath(const QString& path)
-{
-    // A settings object on no file at all holds no keys.
-    return isReadable(path) ? path : QString();
 }
 
 } // namespace IniFile

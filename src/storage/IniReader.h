@@ -1,15 +1,24 @@
 #pragma once
 
-#include "storage/IniFile.h"
-
 #include <QSettings>
 #include <QString>
+#include <QVariant>
 
-// The keys of one INI file, for reading: opened in the program's own INI
-// format (IniFile), and empty when the file is missing or is not a regular
-// file. Construct it, read, let it go; it never writes.
-class IniReader : public QSettings
+// The keys of one INI file, for reading: parsed by IniText when constructed,
+// with no QSettings behind it, so no stored value ever reaches Qt's variant
+// decoding and no settings object's cache of the same file (one that has
+// just written it, say) stands in for what the file holds. A file that is
+// missing or not a regular file (IniFile::isReadable) has no keys.
+class IniReader
 {
 public:
-    explicit IniReader(const QString& path) : QSettings(IniFile::readablePath(path), IniFile::format()) {}
+    explicit IniReader(const QString& path);
+
+    // Keys as QSettings names them: "section/key", [General] at the top.
+    QVariant value(const QString& key) const { return m_keys.value(key); }
+    bool contains(const QString& key) const { return m_keys.contains(key); }
+    const QSettings::SettingsMap& keys() const { return m_keys; }
+
+private:
+    QSettings::SettingsMap m_keys;
 };

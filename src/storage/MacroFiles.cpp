@@ -25,7 +25,7 @@ QString eventKey(const char* name, int i)
     return QStringLiteral("Setting/") + QLatin1String(name) + QString::number(i);
 }
 
-QVector<MacroEvent> readEventsFrom(const QSettings& file)
+QVector<MacroEvent> readEventsFrom(const IniReader& file)
 {
     using SettingsValues::readByte;
     const int count = qBound(0, SettingsValues::readInt(file, key("Count")), MacroFiles::kMaxEvents);
@@ -74,7 +74,7 @@ StorageResult MacroFiles::save(const MacroRecord& macro, bool writeChangeMark)
     if (!result.isOk())
         return result;
     SettingsWriter writer(path);
-    QSettings& s = writer.settings();
+    SettingsWriter& s = writer.settings();
     s.setValue(key("MacroFilePath"), path);
     s.setValue(key("DefaultDelay"), macro.DefaultDelay);
     s.setValue(key("DelayType"), macro.DelayType);

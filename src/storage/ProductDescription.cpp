@@ -22,13 +22,13 @@ QString ledKey(int m, const char* suffix)
     return QStringLiteral("PROFILE/LedMode/LED_MODE_%1_").arg(m) + QLatin1String(suffix);
 }
 
-int intValue(const QSettings& file, const QString& key, int defaultValue = 0)
+int intValue(const IniReader& file, const QString& key, int defaultValue = 0)
 {
     return SettingsValues::readInt(file, key, defaultValue);
 }
 
 // A colour as QSettings writes it, or any text that names a colour.
-QColor colorValue(const QSettings& file, const QString& key)
+QColor colorValue(const IniReader& file, const QString& key)
 {
     return SettingsValues::readColour(file, key);
 }

@@ -4,45 +4,54 @@
 
 namespace {
 
-// The text of a value read as text or as a list; an invalid QVariant for
-// anything else.
-QVariant textValue(const QSettings& settings, const QString& key)
+// The text of a value read as text (or as a list, or a number); an invalid
+// QVariant for anything else, a colour say.
+QVariant textValue(const IniReader& settings, const QString& key)
 {
     const QVariant value = settings.value(key);
     if (value.userType() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
-    if (value.userType() == QMetaType::QString)
+    switch (value.userType()) {
+    case QMetaType::QString:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Bool:
+    case QMetaType::Double:
         return value;
-    return QVariant();
+    default:
+        return QVariant();
+    }
 }
 
 } // namespace
 
 namespace SettingsValues {
 
-int readInt(const QSettings& settings, const QString& key, int defaultValue)
+int readInt(const IniReader& settings, const QString& key, int defaultValue)
 {
     const QVariant value = textValue(settings, key);
     return value.isValid() ? value.toInt() : defaultValue;
 }
 
-quint8 readByte(const QSettings& settings, const QString& key, quint8 defaultValue)
+quint8 readByte(const IniReader& settings, const QString& key, quint8 defaultValue)
 {
     const QVariant value = textValue(settings, key);
     return value.isValid() ? quint8(value.toInt()) : defaultValue;
 }
 
-quint32 readUInt(const QSettings& settings, const QString& key)
+quint32 readUInt(const IniReader& settings, const QString& key)
 {
     return quint32(textValue(settings, key).toLongLong());
 }
 
-QString readText(const QSettings& settings, const QString& key)
+QString readText(const IniReader& settings, const QString& key)
 {
     return textValue(settings, key).toString();
 }
 
-QColor readColour(const QSettings& settings, const QString& key)
+QColor readColour(const IniReader& settings, const QString& key)
 {
     const QVariant value = settings.value(key);
     if (value.userType() == QMetaType::QColor)

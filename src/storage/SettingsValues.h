@@ -1,7 +1,8 @@
 #pragma once
 
+#include "storage/IniReader.h"
+
 #include <QColor>
-#include <QSettings>
 #include <QString>
 #include <QtGlobal>
 
@@ -11,16 +12,16 @@
 // conversion does, truncated to the field's width.
 namespace SettingsValues {
 
-int readInt(const QSettings& settings, const QString& key, int defaultValue = 0);
-quint8 readByte(const QSettings& settings, const QString& key, quint8 defaultValue = 0);
+int readInt(const IniReader& settings, const QString& key, int defaultValue = 0);
+quint8 readByte(const IniReader& settings, const QString& key, quint8 defaultValue = 0);
 // Unsigned values are written as unsigned; reading through a 64-bit
 // conversion keeps values above the signed range instead of turning them to 0.
-quint32 readUInt(const QSettings& settings, const QString& key);
+quint32 readUInt(const IniReader& settings, const QString& key);
 // A hand-edited value with an unquoted comma reads as a list; it is joined
 // back into the text that was written.
-QString readText(const QSettings& settings, const QString& key);
+QString readText(const IniReader& settings, const QString& key);
 // QColor's stored form, or a text that names a colour; an invalid colour
 // otherwise.
-QColor readColour(const QSettings& settings, const QString& key);
+QColor readColour(const IniReader& settings, const QString& key);
 
 } // namespace SettingsValues
