@@ -280,7 +280,7 @@ void TestCli::outOfRangeValuesAreClampedAndMarked()
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains("report rate: unknown (code 3) (out of range, sent as 4)\n"));
     QVERIFY(run.out.contains("active stage 8 (out of range, sent as 6)\n"));
-    QVERIFY(run.out.contains("     2: 0 x 1000 DPI (out of range: X level -1 sent as 2)\n"));
+    QVERIFY(run.out.contains("(out of range: X level -1 sent as 2)\n"));
     QVERIFY(run.out.contains("(out of range: X level 1000 sent as 480, Y level 1000 sent as 480)\n"));
     QVERIFY(run.out.contains("brightness 4 (out of range, sent as 3)"));
 
@@ -398,12 +398,9 @@ void TestCli::hostileConfigurationDoesNotStopTheTool()
     config.write("\n[Config]\nCurrentProductName=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n"
                  "[Mouse_List]\n0=@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\n");
     config.close();
-    Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("show")});
+    const Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("show")});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith("Model: , sensor 3389\n"));
-    run = runTool(
-        {QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"), QStringLiteral("status")});
-    QCOMPARE(run.exitCode, 0);
 }
 
 void TestCli::faultsFromTheCommandLine_data()
