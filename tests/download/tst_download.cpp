@@ -123,7 +123,7 @@ void TestDownload::fullDownloadByteForByte()
     p.LedMode = 2;
     p.LedMoveOFF = 0xFF;
     p.LedSleepTime = 3;
-    p.leds[2] = LedSetting{QColor(255, 128, 0), 360, 0, 0, 5, 2};
+    p.leds[2] = LedSetting{QColor(255, 128, 0), 360, 0, 0, 3, 2};
     p.stages[0].x = p.stages[0].y = 16;
     p.stages[1].x = 400;
     p.stages[1].y = 32;
@@ -142,7 +142,7 @@ void TestDownload::fullDownloadByteForByte()
 
     QVector<QByteArray> expected = {
         sealedPayload("00aa55"),
-        sealedPayload("010102020205"),
+        sealedPayload("010102020203"),
         sealedPayload("02060203000101ff8000"),
         sealedPayload("07"
                       "81000000"
@@ -154,10 +154,18 @@ void TestDownload::fullDownloadByteForByte()
         sealedPayload("09"
                       "8b000000"
                       "8c000000"),
+        // Stages never set hold level 0, below the sensor's lowest: they
+        // go out at its lowest level, 2.
         sealedPayload("05"
                       "0010001000"
-                      "01f0002000"),
-        sealedPayload("06"),
+                      "01f0002000"
+                      "0002000200"
+                      "0002000200"
+                      "0002000200"
+                      "0002000200"),
+        sealedPayload("06"
+                      "0002000200"
+                      "0002000200"),
     };
     expected += slotCommands(0, "840400"
                                 "040400"
