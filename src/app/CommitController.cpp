@@ -2,7 +2,10 @@
 
 #include "app/PageHost.h"
 #include "device/DeviceSession.h"
+#include "storage/ProfileSetStore.h"
 #include "storage/ProfileWorkspace.h"
+
+#include <QDebug>
 
 CommitController::CommitController(ProfileWorkspace& workspace, DeviceSession& session, PageHost& pages,
                                    const ModelDescription& model, QObject* parent)
@@ -21,6 +24,12 @@ bool CommitController::apply()
 
 bool CommitController::commit()
 {
+    // A slot whose file could not be read holds defaults, not the user's
+    // profile: sending or saving it would lose what the file holds.
+    if (!m_workspace.unreadableFiles().isEmpty()) {
+        qWarning().noquote() << ProfileSetStore::unreadableMessage(m_workspace.unreadableFiles());
+        return false;
+    }
     ApplyJob job;
     job.paths = m_workspace.paths();
     job.modelName = m_workspace.modelName();

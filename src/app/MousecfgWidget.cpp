@@ -206,7 +206,9 @@ void MousecfgWidget::readModelDescription()
 void MousecfgWidget::loadProfiles()
 {
     m_workspace->setModelName(currentProductName());
-    m_workspace->load();
+    const StorageResult loaded = m_workspace->load();
+    if (!loaded.isOk())
+        qWarning().noquote() << loaded.errorMessage();
 }
 
 // The current profile shows the pointer speed the system uses now.

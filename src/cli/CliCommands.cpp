@@ -140,10 +140,16 @@ int apply(CliSession& session, const CliOptions&)
     job.paths = paths;
     job.modelName = config.currentProductName();
     // A slot that did not load would go out as an all-zero profile.
-    const QStringList unreadable = ProfileSetStore(paths, job.modelName).loadSet(job.working);
+    ProfileSetStore store(paths, job.modelName);
+    const QStringList unreadable = store.loadSet(job.working);
     if (!unreadable.isEmpty()) {
         Console::error(ProfileSetStore::unreadableMessage(unreadable) + QStringLiteral(" Nothing was sent."));
         return ExitSlotUnreadable;
+    }
+    const StorageResult created = store.createMissingProfiles(job.working);
+    if (!created.isOk()) {
+        Console::error(created.errorMessage() + QStringLiteral(" Nothing was sent."));
+        return ExitSaveFailed;
     }
     job.previous = job.working;
     job.model = ModelDescription::read(paths, job.modelName);

@@ -33,6 +33,21 @@ QString ProfileSetStore::unreadableMessage(const QStringList& files)
     return lines.join(QLatin1Char('\n'));
 }
 
+StorageResult ProfileSetStore::createMissingProfiles(ProfileSet& set)
+{
+    StorageResult result = StorageResult::success();
+    for (int i = 0; i < ProfileSet::kProfiles; ++i) {
+        const QString& name = set.profileNames[i];
+        if (name.isEmpty() || m_files.profilePath(name).isEmpty() || m_files.exists(name))
+            continue;
+        ProfileData& profile = set.profiles[i];
+        ProfileDefaults::resetProfile(profile, m_product);
+        profile.ProfileName = name;
+        result += m_files.saveNamedProfile(profile, name);
+    }
+    return result;
+}
+
 StorageResult ProfileSetStore::saveSet(const ProfileSet& set)
 {
     StorageResult result = m_config.writeSetConfig(set);

@@ -30,6 +30,10 @@ public:
     // slot saved under its own name. Slots that cannot be saved are reported
     // together; the others are saved all the same.
     StorageResult saveSet(const ProfileSet& set);
+    // A slot whose profile has no file yet (a fresh install, say) gets the
+    // model's factory profile, written to its file: never an all-zero
+    // profile, which would leave the mouse without a left click.
+    StorageResult createMissingProfiles(ProfileSet& set);
     // Makes the slot current; with a name, reloads the slot from that
     // profile's file (the name becomes the slot's). Writes Config/ProfileID.
     StorageResult selectProfile(ProfileSet& set, int index, const QString& reloadName = QString());

@@ -21,12 +21,18 @@ int ProfileWorkspace::slotHolding(const QString& name, int except) const
     return -1;
 }
 
-void ProfileWorkspace::load()
+StorageResult ProfileWorkspace::load()
 {
     m_working = ProfileSet();
-    ProfileSetStore(m_paths, m_modelName).loadSet(m_working);
+    ProfileSetStore store(m_paths, m_modelName);
+    const QStringList unreadable = store.loadSet(m_working);
+    m_unreadable = unreadable;
+    StorageResult result = store.createMissingProfiles(m_working);
+    if (!unreadable.isEmpty())
+        result += StorageResult::failure(ProfileSetStore::unreadableMessage(unreadable));
     m_saved = m_working;
     announce();
+    return result;
 }
 
 StorageResult ProfileWorkspace::select(int slot, bool reload)

@@ -33,8 +33,10 @@ public:
     // The slot other than `except` that holds the named profile, or -1.
     int slotHolding(const QString& name, int except = -1) const;
 
-    // Loads every slot from disk; the saved state becomes the same.
-    void load();
+    // Loads every slot from disk (a slot without a file gets the factory
+    // profile, written); the saved state becomes the same. The result names
+    // the files that could not be read or written.
+    StorageResult load();
     // Makes slot current; with reload, reads its record again from the file
     // of the profile named for it. Writes the choice to the configuration.
     StorageResult select(int slot, bool reload);
@@ -49,6 +51,9 @@ public:
     // The working set reached the disk and the mouse as `sent`.
     void markSaved(const ProfileSet& sent);
     bool hasUnsavedChanges() const { return m_working != m_saved; }
+    // The slot files that exist but could not be read at the last load:
+    // their slots hold defaults, and must not be sent or saved over.
+    QStringList unreadableFiles() const { return m_unreadable; }
 
 Q_SIGNALS:
     // The current slot or its record was replaced: pages show it again.
@@ -63,4 +68,5 @@ private:
     ProfileSet m_working;
     ProfileSet m_saved;
     bool m_lastUnsaved = false;
+    QStringList m_unreadable;
 };

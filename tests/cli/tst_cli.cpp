@@ -91,6 +91,7 @@ class TestCli : public QObject
 
 private slots:
     void applyWritesTheStoredConfiguration();
+    void firstRunSendsTheFactoryProfile();
     void traceShowsEveryReport();
     void statusAndDevicesAsJson();
     void showReadsTheStoredConfiguration();
@@ -105,6 +106,28 @@ private slots:
     void faultsFromTheCommandLine_data();
     void faultsFromTheCommandLine();
 };
+
+// A fresh install has no profile files: every slot starts from the
+// factory profile (left click on the first button), written to its file.
+void TestCli::firstRunSendsTheFactoryProfile()
+{
+    TempAppDir app;
+    const QString model = AppConfig(app.paths()).currentProductName();
+    const QString firstFile = app.paths().profileDir(model) + QStringLiteral("/Profile 1.prof");
+    QVERIFY(!QFileInfo::exists(firstFile));
+    const Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),
+                             QStringLiteral("--dump-device"), QStringLiteral("apply")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonArray slotList = run.json().value(QStringLiteral("buttonSlots")).toArray();
+    QCOMPARE(slotList.at(0).toString(), QStringLiteral("81 00 00 00"));
+    QCOMPARE(slotList.at(1).toString(), QStringLiteral("82 00 00 00"));
+    for (int slot = 1; slot <= ProfileSet::kProfiles; ++slot) {
+        ProfileData profile;
+        ProfileFiles::loadProfile(profile, app.paths().profileDir(model) +
+                                               QStringLiteral("/Profile %1.prof").arg(slot));
+        QCOMPARE(profile.buttons[0].Fun, 1);
+    }
+}
 
 void TestCli::applyWritesTheStoredConfiguration()
 {
@@ -332,8 +355,9 @@ void TestCli::failedSaveExitsNonZero()
 {
     TempAppDir app;
     storeConfiguration(app, storedSet());
-    // A file where the profile folder belongs: the profiles load as
-    // defaults (there are none), but none can be saved.
+    // A file where the profile folder belongs: the profiles have no files,
+    // and the factory profiles that would stand in for them cannot be
+    // written; nothing is sent then.
     const QString folder =
         ProfileFiles(app.paths(), AppConfig(app.paths()).currentProductName()).profileDir();
     QVERIFY(QDir(folder).removeRecursively());
@@ -341,7 +365,8 @@ void TestCli::failedSaveExitsNonZero()
     const Run run = runTool(
         {QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"), QStringLiteral("apply")});
     QCOMPARE(run.exitCode, 73);
-    QVERIFY(run.err.contains("Profile 1 was not saved"));
+    QVERIFY(run.err.contains("Profile 1.prof"));
+    QVERIFY(run.err.contains("Nothing was sent."));
 }
 
 void TestCli::selectProfileChecksAndStores()
