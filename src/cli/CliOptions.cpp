@@ -31,6 +31,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             options.trace = true;
         } else if (argument == QLatin1String("--dump-device")) {
             options.dumpDevice = true;
+        } else if (argument == QLatin1String("--verbose")) {
+            options.verbose = true;
         } else if (argument == QLatin1String("--json")) {
             options.json = true;
         } else if (argument == QLatin1String("--app-dir")) {
@@ -83,8 +85,10 @@ QString CliOptions::usage()
         "  --trace            print every report: W written (33 bytes), R read (32 bytes)\n"
         "  --dump-device      with --virtual: print the mouse's on-board state as JSON afterwards\n"
         "  --json             JSON output for devices, status and show\n"
+        "  --verbose          print the debug log (every transfer and status poll) to standard error\n"
         "  --help             this text\n"
         "\n"
         "Exit status: 0 success; 1 no mouse; 2 the mouse did not confirm a report; 4 a write failed;\n"
-        "64 bad arguments; 66 unreadable configuration.\n");
+        "64 bad arguments; 66 unreadable configuration;\n"
+        "77 the mouse is plugged in but its device node may not be opened (udev rule missing).\n");
 }

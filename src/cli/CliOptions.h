@@ -13,6 +13,7 @@ struct CliOptions
     bool trace = false;
     bool dumpDevice = false;
     bool json = false;
+    bool verbose = false;
     bool help = false;
     QString error; // set when the command line cannot be used
 

@@ -2,23 +2,28 @@
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "cli/Console.h"
+#include "device/LogVerbosity.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
+#include "storage/ConfigSeeding.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLoggingCategory>
 
 namespace {
 
 int run(const CliOptions& options)
 {
-    const AppPaths paths = options.appDir.isEmpty() ? AppPaths(QCoreApplication::applicationDirPath())
-                                                    : AppPaths(QDir(options.appDir).absolutePath());
+    const AppPaths paths = options.appDir.isEmpty()
+                               ? AppPaths::forExecutable(QCoreApplication::applicationDirPath())
+                               : AppPaths(QDir(options.appDir).absolutePath());
     if (!options.appDir.isEmpty() && !QDir(options.appDir).exists()) {
         Console::error(QStringLiteral("no such folder: %1").arg(options.appDir));
         return CliCommands::ExitNoInput;
     }
+    const StorageResult seeded = ConfigSeeding::seedIfFirstStart(paths);
+    if (!seeded.isOk())
+        Console::error(seeded.errorMessage());
     CliSession session(options, paths, [](const QByteArray& line) { Console::raw(line + '\n'); });
     int status = CliCommands::ExitUsage;
     if (options.command == QLatin1String("devices"))
@@ -41,9 +46,8 @@ int run(const CliOptions& options)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    // The transfer log is for debugging the program, not for its users.
-    QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=false"));
     const CliOptions options = CliOptions::parse(app.arguments().mid(1));
+    LogVerbosity::apply(options.verbose);
     if (options.help) {
         Console::raw(CliOptions::usage().toUtf8());
         return CliCommands::ExitOk;
