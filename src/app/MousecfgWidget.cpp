@@ -5,8 +5,9 @@
 #include "app/DeviceDiscovery.h"
 #include "app/LanguageSwitcher.h"
 #include "app/VirtualDeviceNotifier.h"
-#include "hid/DeviceLink.h"
 #include "device/OakGetBatteryThread.h"
+#include "hid/AccessDiagnosis.h"
+#include "hid/DeviceLink.h"
 #include "platform/DeviceNotifier.h"
 #include "platform/PointerSpeed.h"
 #include "sim/VirtualMouse.h"
@@ -358,7 +359,7 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 void MousecfgWidget::slotWarning()
 {
     show();
-    if (presentModelCount() > 0) {
+    if (presentModelCount() > 0 && m_context.link->deniedPaths().isEmpty()) {
         // A mouse that came back before the warning was due needs no warning;
         // the flag would otherwise stay set and keep the window from the tray.
         m_context.warningOpen = false;
@@ -377,11 +378,15 @@ void MousecfgWidget::showDisconnectWarning()
     m_context.warningOpen = true;
     if (m_warning)
         return;
-    m_warning =
-        new OakMessageBox(this, OakMessageBox::TellWithReceiver, tr("Warning"), tr("Dongle Disconnect!"),
-                          m_context.scale.factor, m_config->themeColor(), skin("dongle2.png"));
+    // A mouse that is plugged in but may not be opened by this user is told
+    // apart from an absent one: the text says how to fix it.
+    const QString accessProblem = AccessDiagnosis::message(m_context.link->deniedPaths());
+    m_warning = new OakMessageBox(this, OakMessageBox::TellWithReceiver, tr("Warning"),
+                                  accessProblem.isEmpty() ? tr("Dongle Disconnect!") : accessProblem,
+                                  m_context.scale.factor, m_config->themeColor(), skin("dongle2.png"));
     m_warning->setAttribute(Qt::WA_DeleteOnClose);
-    m_warning->watchForPlugIn([this] { return m_discovery->deviceReady(); });
+    if (accessProblem.isEmpty())
+        m_warning->watchForPlugIn([this] { return m_discovery->deviceReady(); });
     // Any way out of the box (Escape included) ends the warning; without a
     // mouse the window goes back to the tray.
     connect(m_warning, &QDialog::finished, this, [this] {

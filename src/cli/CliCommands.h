@@ -13,6 +13,7 @@ enum ExitStatus
     ExitNoReply = 2,  // as the transfer result "verify failed"
     ExitUsage = 64,
     ExitNoInput = 66,
+    ExitNoPermission = 77, // the mouse's device node cannot be opened by this user
 };
 
 int devices(CliSession& session, const CliOptions& options);
