@@ -7,11 +7,17 @@
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace {
 
+// Memory-backed where the system has it: a run writes and removes a few
+// files, which costs a disk file system more than the reader itself.
 QTemporaryDir& scratch()
 {
-    static QTemporaryDir dir;
+    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                 ? QStringLiteral("/dev/shm/mousecfg-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/mousecfg-fuzz-XXXXXX"));
     return dir;
 }
 
@@ -30,7 +36,24 @@ FuzzFiles::FuzzFiles() : m_dir(nextRunDir()), m_paths(m_dir)
 
 FuzzFiles::~FuzzFiles()
 {
-    QDir(m_dir).removeRecursively();
+    // What this run wrote, then its folders deepest first; anything a reader
+    // added on its own is left for the slow way at the end.
+    QStringList folders = {m_paths.configDir()};
+    for (const QString& file : m_written) {
+        QFile::remove(file);
+        folders.append(QFileInfo(file).absolutePath());
+    }
+    for (int i = 0; i < folders.size(); ++i) {
+        const QString parent = QFileInfo(folders.at(i)).absolutePath();
+        if (parent.size() > m_dir.size() && !folders.contains(parent))
+            folders.append(parent);
+    }
+    std::sort(folders.begin(), folders.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (const QString& folder : folders)
+        QDir().rmdir(folder);
+    if (!QDir().rmdir(m_dir))
+        QDir(m_dir).removeRecursively();
 }
 
 QString FuzzFiles::write(const QString& relativePath, const uint8_t* data, size_t size) const
@@ -40,6 +63,7 @@ QString FuzzFiles::write(const QString& relativePath, const uint8_t* data, size_
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(reinterpret_cast<const char*>(data), qint64(size));
+    m_written.append(path);
     return path;
 }
 

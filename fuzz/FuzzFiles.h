@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 
@@ -24,6 +25,7 @@ public:
 private:
     QString m_dir;
     AppPaths m_paths;
+    mutable QStringList m_written;
 };
 
 // Creates the application object the readers expect; call from
