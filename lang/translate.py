@@ -44,6 +44,10 @@ TABLE = {
     "Could not save %1: its folder cannot be created or written.": (
         "无法保存 %1：无法创建或写入其文件夹。", "無法儲存 %1：無法建立或寫入其資料夾。"),
     "Could not save %1: the file cannot be written.": ("无法保存 %1：无法写入该文件。", "無法儲存 %1：無法寫入該檔案。"),
+    "Could not create %1.": ("无法创建 %1。", "無法建立 %1。"),
+    "The mouse is plugged in, but %1 cannot be opened: permission denied. The udev rule is missing or not yet applied. Install %2 into /etc/udev/rules.d/ (the package installs it), then replug the receiver or run:\n%3": (
+        "鼠标已连接，但无法打开 %1：权限被拒绝。udev 规则缺失或尚未生效。请将 %2 安装到 /etc/udev/rules.d/（软件包会自动安装），然后重新插拔接收器或运行：\n%3",
+        "滑鼠已連接，但無法開啟 %1：權限遭拒。udev 規則缺失或尚未生效。請將 %2 安裝到 /etc/udev/rules.d/（套件會自動安裝），然後重新插拔接收器或執行：\n%3"),
 }
 
 MESSAGE = re.compile(r"(<source>(.*?)</source>\s*)<translation[^>]*?(?:/>|>.*?</translation>)", re.S)
