@@ -1,6 +1,7 @@
 #include "app/DeviceDiscovery.h"
 
-#include "app/AppContext.h"
+#include "device/DeviceSession.h"
+#include "device/ModelChoice.h"
 #include "hid/DeviceLink.h"
 #include "storage/AppConfig.h"
 
@@ -11,9 +12,6 @@ Q_LOGGING_CATEGORY(lcHotPlug, "mousecfg.hotplug")
 
 namespace {
 
-// The pause between closing the handles and opening them again, so that the
-// system has settled the interfaces of a device that came or went.
-const int kReopenPauseMs = 500;
 const int kAfterChangeMs = 200;
 
 // The table slot of an identity's interface of the given kind; false for an
@@ -31,31 +29,9 @@ bool slotForKind(int identity, int kind, InterfaceSlot& slot)
 
 } // namespace
 
-DeviceDiscovery::DeviceDiscovery(DeviceLink& link, const AppConfig& config, AppContext& context,
-                                 QObject* parent)
-    : QObject(parent), m_link(link), m_config(config), m_context(context), m_reopenTimer(new QTimer(this))
+DeviceDiscovery::DeviceDiscovery(DeviceSession& session, const AppConfig& config, QObject* parent)
+    : QObject(parent), m_session(session), m_config(config)
 {
-    m_reopenTimer->setSingleShot(true);
-    m_reopenTimer->setInterval(kReopenPauseMs);
-    connect(m_reopenTimer, &QTimer::timeout, this, &DeviceDiscovery::finishReopen);
-}
-
-void DeviceDiscovery::setPollingControl(std::function<void()> stop, std::function<void()> startIfStopped)
-{
-    m_stopPolling = std::move(stop);
-    m_startPolling = std::move(startIfStopped);
-}
-
-void DeviceDiscovery::stopPolling()
-{
-    if (m_stopPolling)
-        m_stopPolling();
-}
-
-void DeviceDiscovery::startPolling()
-{
-    if (m_startPolling)
-        m_startPolling();
 }
 
 QString DeviceDiscovery::currentModel() const
@@ -65,49 +41,36 @@ QString DeviceDiscovery::currentModel() const
 
 void DeviceDiscovery::initialise()
 {
-    m_link.reset(QString::fromLatin1(m_config.mouseListName()));
-    m_link.scan();
+    m_session.initialise(QString::fromLatin1(m_config.mouseListName()));
     refreshMouseList();
+}
+
+void DeviceDiscovery::setCurrentModel(const QString& name)
+{
+    if (name != currentModel())
+        (void)m_config.setCurrentProductName(name);
+    m_session.setCurrentModel(name);
 }
 
 void DeviceDiscovery::refreshMouseList()
 {
-    m_presentModels.clear();
-    for (const DeviceEntry& entry : m_link.entries()) {
-        if (entry.present())
-            m_presentModels.append(entry.name);
-    }
-    if (m_presentModels.size() == 1) {
+    m_presentModels = ModelChoice::presentModels(m_session.link());
+    if (m_presentModels.size() == 1)
         qCDebug(lcHotPlug).noquote() << "RefreshMouseList " + m_presentModels.first();
-        m_config.setCurrentProductName(m_presentModels.first());
-    } else if (m_presentModels.isEmpty()) {
-        m_config.setCurrentProductName(QString());
-    } else if (!m_presentModels.contains(currentModel())) {
-        m_config.setCurrentProductName(m_presentModels.first());
-    }
+    setCurrentModel(ModelChoice::choose(m_presentModels, currentModel()));
     Q_EMIT mouseListChanged();
 }
 
 void DeviceDiscovery::selectModel(const QString& name)
 {
-    m_config.setCurrentProductName(name);
+    setCurrentModel(name);
     openCurrentModel();
 }
 
 void DeviceDiscovery::openCurrentModel()
 {
-    if (m_downloadRunning) {
-        m_reopenPending = true;
-        return;
-    }
-    m_link.open(currentModel());
-}
-
-void DeviceDiscovery::setDownloadRunning(bool running)
-{
-    m_downloadRunning = running;
-    if (!running && m_reopenPending)
-        reopenAfterPause();
+    m_session.setCurrentModel(currentModel());
+    m_session.open();
 }
 
 void DeviceDiscovery::handleChange(const DeviceChange& change)
@@ -116,7 +79,7 @@ void DeviceDiscovery::handleChange(const DeviceChange& change)
                                  << change.kind
                                  << QString::asprintf("%04x:%04x", change.vendorId, change.productId);
     bool flagWasSet = false;
-    QVector<DeviceEntry> entries = m_link.entries();
+    QVector<DeviceEntry> entries = m_session.link().entries();
     for (int index = 0; index < entries.size(); ++index) {
         DeviceEntry& entry = entries[index];
         int identity = -1;
@@ -130,7 +93,7 @@ void DeviceDiscovery::handleChange(const DeviceChange& change)
         bool reinitialised = false;
         if (change.arrived) {
             arrive(entry, identity, change, flagWasSet);
-            m_link.setEntry(index, entry);
+            m_session.link().setEntry(index, entry);
             if (entry.identityPresent(identity)) {
                 const bool nonePresent = m_presentModels.isEmpty();
                 refreshMouseList();
@@ -145,7 +108,7 @@ void DeviceDiscovery::handleChange(const DeviceChange& change)
 
         const bool oneFlagSet = entry.found[pointerSlot(identity)] || entry.found[vendorSlot(identity)];
         if (entry.name == currentModel() && oneFlagSet && !reinitialised)
-            reopenAfterPause();
+            m_session.reopenAfterPause();
     }
     if (flagWasSet)
         m_config.setDiff(1);
@@ -156,7 +119,7 @@ void DeviceDiscovery::handleChange(const DeviceChange& change)
 // the identity's range or its path does not fit.
 void DeviceDiscovery::arrive(DeviceEntry& entry, int identity, const DeviceChange& change, bool& flagWasSet)
 {
-    const int release = m_link.releaseNumber(change.path);
+    const int release = m_session.link().releaseNumber(change.path);
     const DeviceIdentity& id = entry.identities[identity];
     if (id.highestRelease != 0 && (release < 0 || !id.acceptsRelease(quint32(release))))
         return;
@@ -176,13 +139,13 @@ bool DeviceDiscovery::remove(int index, DeviceEntry& entry, int identity, const 
     if (!slotForKind(identity, change.kind, slot) || !entry.found[slot])
         return false;
     entry.found[slot] = false;
-    m_link.setEntry(index, entry);
+    m_session.link().setEntry(index, entry);
 
     const bool allClear = !entry.found[0] && !entry.found[1] && !entry.found[2] && !entry.found[3];
     if (!allClear)
         return true;
     int present = 0;
-    for (const DeviceEntry& other : m_link.entries())
+    for (const DeviceEntry& other : m_session.link().entries())
         present += other.present() ? 1 : 0;
     if (present == 0) {
         lastModelGone();
@@ -192,7 +155,6 @@ bool DeviceDiscovery::remove(int index, DeviceEntry& entry, int identity, const 
     refreshMouseList();
     if (before == entry.name) {
         openCurrentModel();
-        startPolling();
         Q_EMIT reinitialiseDue();
         reinitialised = true;
     }
@@ -203,41 +165,7 @@ void DeviceDiscovery::lastModelGone()
 {
     m_presentModels.clear();
     m_deviceReady = false;
-    m_context.warningOpen = true;
-    if (m_downloadRunning) {
-        m_reopenPending = true;
-    } else {
-        stopPolling();
-        m_link.closeAll();
-    }
+    m_session.close();
+    Q_EMIT lastMouseGone();
     QTimer::singleShot(kAfterChangeMs, this, &DeviceDiscovery::warningDue);
-}
-
-// Closes the handles now and opens them again after a pause, without
-// blocking the window meanwhile. A download in progress keeps its handles.
-void DeviceDiscovery::reopenAfterPause()
-{
-    if (m_downloadRunning) {
-        m_reopenPending = true;
-        return;
-    }
-    m_reopenPending = false;
-    stopPolling();
-    m_link.closeAll();
-    m_reopenTimer->start();
-}
-
-void DeviceDiscovery::finishReopen()
-{
-    if (m_downloadRunning) {
-        m_reopenPending = true;
-        return;
-    }
-    bool present = false;
-    for (const DeviceEntry& entry : m_link.entries())
-        present = present || entry.present();
-    if (!present)
-        return;
-    m_link.open(currentModel());
-    startPolling();
 }

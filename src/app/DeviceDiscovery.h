@@ -4,28 +4,20 @@
 
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
-struct AppContext;
 struct DeviceEntry;
 class AppConfig;
-class DeviceLink;
-class QTimer;
+class DeviceSession;
 
 // Knows which supported mice are attached and how, follows their arrival and
-// removal, and keeps the open handles in step with them. The window owns it,
-// supplies the polling thread's controls and acts on its signals.
+// removal, and tells the device session when to open, close or re-open the
+// interfaces. The window owns it and acts on its signals.
 class DeviceDiscovery : public QObject
 {
     Q_OBJECT
 
 public:
-    DeviceDiscovery(DeviceLink& link, const AppConfig& config, AppContext& context,
-                    QObject* parent = nullptr);
-
-    // How to stop the polling thread (waiting until it is off the device) and
-    // start it again (only when none runs).
-    void setPollingControl(std::function<void()> stop, std::function<void()> startIfStopped);
+    DeviceDiscovery(DeviceSession& session, const AppConfig& config, QObject* parent = nullptr);
 
     // At start: fills the device table for the configured model, enumerates
     // and rebuilds the list of present mice.
@@ -42,11 +34,6 @@ public:
     bool deviceReady() const { return m_deviceReady; }
     void setDeviceReady(bool ready) { m_deviceReady = ready; }
 
-    // While a download runs its handles stay as they are; what hot-plug would
-    // have done to them happens when it has ended.
-    void setDownloadRunning(bool running);
-    bool reopenPending() const { return m_reopenPending; }
-
 public Q_SLOTS:
     void handleChange(const DeviceChange& change);
 
@@ -54,7 +41,9 @@ Q_SIGNALS:
     void mouseListChanged();
     // A mouse appeared while none was present: re-initialise.
     void warnCloseDue();
-    // The last mouse went away: warn.
+    // The last mouse went away: the warning is due shortly.
+    void lastMouseGone();
+    // The last mouse went away a moment ago: warn.
     void warningDue();
     // The current model went away while another remains: re-initialise for it.
     void reinitialiseDue();
@@ -64,19 +53,10 @@ private:
     void arrive(DeviceEntry& entry, int identity, const DeviceChange& change, bool& flagWasSet);
     bool remove(int index, DeviceEntry& entry, int identity, const DeviceChange& change, bool& reinitialised);
     void lastModelGone();
-    void reopenAfterPause();
-    void finishReopen();
-    void stopPolling();
-    void startPolling();
+    void setCurrentModel(const QString& name);
 
-    DeviceLink& m_link;
+    DeviceSession& m_session;
     const AppConfig& m_config;
-    AppContext& m_context;
-    std::function<void()> m_stopPolling;
-    std::function<void()> m_startPolling;
     QStringList m_presentModels;
     bool m_deviceReady = false;
-    bool m_downloadRunning = false;
-    bool m_reopenPending = false;
-    QTimer* m_reopenTimer = nullptr;
 };

@@ -1,22 +1,23 @@
 #include "app/LanguageSwitcher.h"
 
-#include "app/AppContext.h"
 #include "widgets/OakPushButton.h"
+#include "widgets/UiSettings.h"
 
 #include <QCoreApplication>
 #include <QMenu>
 #include <QTranslator>
 
-LanguageSwitcher::LanguageSwitcher(AppContext& context, QWidget* window)
-    : QObject(window), m_context(context), m_translator(new QTranslator(this)),
+LanguageSwitcher::LanguageSwitcher(const AppPaths& paths, UiSettings& ui, QWidget* window)
+    : QObject(window), m_paths(paths), m_ui(ui), m_translator(new QTranslator(this)),
       m_button(new OakPushButton(window)), m_menu(new QMenu(window))
 {
-    const LanguageConfig languages(m_context.paths);
-    m_context.languageIndex = languages.languageIndex();
+    const LanguageConfig languages(m_paths);
+    m_ui.setLanguageIndex(languages.languageIndex());
     m_languages = languages.languageTable();
 
-    const UiScale& s = m_context.scale;
-    m_button->setImages(m_context.paths.skinFile(QStringLiteral("lang.png")));
+    const UiScale& s = m_ui.scale();
+    m_button->setObjectName(QStringLiteral("languageButton"));
+    m_button->setImages(m_paths.skinFile(QStringLiteral("lang.png")));
     m_button->setGeometry(s.scaled(900), s.scaled(18), s.scaled(24), s.scaled(24));
     for (int i = 0; i < m_languages.count; ++i)
         m_menu->addAction(m_languages.names[i]);
@@ -27,13 +28,13 @@ LanguageSwitcher::LanguageSwitcher(AppContext& context, QWidget* window)
 
 bool LanguageSwitcher::load(int languageIndex)
 {
-    const QString file = LanguageConfig(m_context.paths).translationFile(languageIndex);
+    const QString file = LanguageConfig(m_paths).translationFile(languageIndex);
     return !file.isEmpty() && m_translator->load(file);
 }
 
 void LanguageSwitcher::installCurrent()
 {
-    if (load(m_context.languageIndex))
+    if (load(m_ui.languageIndex()))
         QCoreApplication::installTranslator(m_translator);
 }
 
@@ -45,9 +46,9 @@ void LanguageSwitcher::choose(QAction* action)
     if (index < 0)
         return;
     const bool loaded = load(index);
-    m_context.languageIndex = index;
+    m_ui.setLanguageIndex(index);
     m_button->setToolTip(action->text());
-    LanguageConfig(m_context.paths).setLanguageIndex(index);
+    LanguageConfig(m_paths).setLanguageIndex(index);
     if (!loaded)
         return;
     QCoreApplication::installTranslator(m_translator);

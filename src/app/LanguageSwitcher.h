@@ -4,8 +4,8 @@
 
 #include <QObject>
 
-struct AppContext;
 class OakPushButton;
+class UiSettings;
 class QAction;
 class QMenu;
 class QTranslator;
@@ -19,7 +19,7 @@ class LanguageSwitcher : public QObject
     Q_OBJECT
 
 public:
-    LanguageSwitcher(AppContext& context, QWidget* window);
+    LanguageSwitcher(const AppPaths& paths, UiSettings& ui, QWidget* window);
 
     // The button, placed on the window; hidden with fewer than two languages.
     OakPushButton* button() const { return m_button; }
@@ -33,7 +33,8 @@ private:
     void choose(QAction* action);
     bool load(int languageIndex);
 
-    AppContext& m_context;
+    AppPaths m_paths;
+    UiSettings& m_ui;
     LanguageTable m_languages;
     QTranslator* m_translator;
     OakPushButton* m_button;

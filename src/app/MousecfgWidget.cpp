@@ -1,20 +1,20 @@
 #include "app/MousecfgWidget.h"
 
 #include "QtCompat.h"
-#include "app/AppContext.h"
 #include "app/DeviceDiscovery.h"
 #include "app/LanguageSwitcher.h"
-#include "app/VirtualDeviceNotifier.h"
-#include "device/OakGetBatteryThread.h"
+#include "app/PageHost.h"
+#include "device/DeviceSession.h"
 #include "hid/AccessDiagnosis.h"
-#include "hid/DeviceLink.h"
+#include "hid/DeviceServices.h"
 #include "platform/DeviceNotifier.h"
-#include "platform/PointerSpeed.h"
-#include "sim/VirtualMouse.h"
+#include "platform/PlatformServices.h"
 #include "storage/AppConfig.h"
 #include "storage/ProfileSetStore.h"
+#include "storage/ProfileWorkspace.h"
 #include "widgets/OakMessageBox.h"
 #include "widgets/OakPushButton.h"
+#include "widgets/UiSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,25 +31,29 @@ namespace {
 const QSize kDesignSize(999, 640);
 }
 
-MousecfgWidget::MousecfgWidget(AppContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context),
-      m_backgrounds(context.paths.skinFile(QStringLiteral("cfgMainback.png"))),
-      m_config(std::make_unique<AppConfig>(context.paths))
+MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
+    : QWidget(parent), m_setup(setup), m_ui(setup.ui),
+      m_backgrounds(setup.paths.skinFile(QStringLiteral("cfgMainback.png"))),
+      m_config(std::make_unique<AppConfig>(setup.paths)),
+      m_pageEnvironment(setup.ui, m_model, setup.paths, setup.platform)
 {
-    if (!m_context.link)
-        m_context.useSystemDevices();
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(tr("MousecfgWidget"));
+    m_ui.setThemeColor(m_config->themeColor());
     loadImages();
     applyScale();
     // Frameless before registering: changing the flags afterwards would
     // re-create the native window that the registration names.
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    m_discovery = new DeviceDiscovery(*m_context.link, *m_config, m_context, this);
+    m_session = new DeviceSession(setup.devices, setup.paths, this);
+    m_session->setObjectName(QStringLiteral("deviceSession"));
+    m_workspace = new ProfileWorkspace(setup.paths, this);
+    m_workspace->setObjectName(QStringLiteral("profileWorkspace"));
+    m_discovery = new DeviceDiscovery(*m_session, *m_config, this);
+    m_discovery->setObjectName(QStringLiteral("deviceDiscovery"));
     registerDeviceNotifications();
     initDevices();
     buildControls();
-    startPolling();
     loadProfiles();
     readPointerSpeed();
     buildPages();
@@ -59,12 +63,10 @@ MousecfgWidget::MousecfgWidget(AppContext& context, QWidget* parent)
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
 
+// The session stops the poll before it closes the interfaces and releases
+// the HID library; it goes with the window's children.
 MousecfgWidget::~MousecfgWidget()
 {
-    // The poller must be off the device before its handles go.
-    stopPolling();
-    closeDevices();
-    m_context.link->shutdown();
     if (m_trayIcon)
         m_trayIcon->hide();
 }
@@ -74,19 +76,9 @@ int MousecfgWidget::presentModelCount() const
     return m_discovery->presentModelCount();
 }
 
-OakPushButton* MousecfgWidget::languageButton() const
-{
-    return m_languages->button();
-}
-
-bool MousecfgWidget::deviceReady() const
-{
-    return m_discovery->deviceReady();
-}
-
 QString MousecfgWidget::skin(const char* name) const
 {
-    return m_context.paths.skinFile(QLatin1String(name));
+    return m_setup.paths.skinFile(QLatin1String(name));
 }
 
 QString MousecfgWidget::currentProductName() const
@@ -103,11 +95,10 @@ void MousecfgWidget::loadImages()
 void MousecfgWidget::applyScale()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    m_context.scale = UiScale::forLogicalDpi(screen ? screen->logicalDotsPerInch() : 96.0);
+    m_ui.setScale(UiScale::forLogicalDpi(screen ? screen->logicalDotsPerInch() : 96.0));
     setBaseSize(kDesignSize);
     setMinimumSize(kDesignSize);
-    const QSize size(m_context.scale.scaled(kDesignSize.width()),
-                     m_context.scale.scaled(kDesignSize.height()));
+    const QSize size(m_ui.scaled(kDesignSize.width()), m_ui.scaled(kDesignSize.height()));
     resize(size);
     if (screen) {
         const QRect frame = frameGeometry();
@@ -115,7 +106,7 @@ void MousecfgWidget::applyScale()
     }
     // Without its image the window keeps its rectangle: a mask made from a
     // null pixmap would be empty and hide the whole window.
-    const QPixmap& background = m_backgrounds.forLevel(m_context.scale.level, size);
+    const QPixmap& background = m_backgrounds.forLevel(m_ui.scale().level, size);
     if (background.isNull())
         clearMask();
     else
@@ -124,38 +115,39 @@ void MousecfgWidget::applyScale()
 
 void MousecfgWidget::registerDeviceNotifications()
 {
-    if (m_context.virtualMouse)
-        m_notifier = std::make_unique<VirtualDeviceNotifier>(*m_context.virtualMouse);
-    else
-        m_notifier = createDeviceNotifier();
-    connect(m_notifier.get(), &DeviceNotifier::deviceChanged, m_discovery, &DeviceDiscovery::handleChange);
-    m_notifier->start(quintptr(winId()));
+    DeviceNotifier* notifier = m_setup.notifier.get();
+    if (!notifier)
+        return;
+    connect(notifier, &DeviceNotifier::deviceChanged, m_discovery, &DeviceDiscovery::handleChange);
+    notifier->start(quintptr(winId()));
 }
 
 bool MousecfgWidget::nativeEvent(const QByteArray& eventType, void* message,
                                  compat::NativeEventResult* result)
 {
-    if (m_notifier)
-        m_notifier->handleNativeEvent(eventType, message);
+    if (m_setup.notifier)
+        m_setup.notifier->handleNativeEvent(eventType, message);
     return QWidget::nativeEvent(eventType, message, result);
 }
 
 void MousecfgWidget::initDevices()
 {
-    const UiScale& s = m_context.scale;
     m_mouseListButton = new OakPushButton(this);
-    m_mouseListButton->setGeometry(s.scaled(670), s.scaled(33), s.scaled(100), s.scaled(20));
-    m_mouseListButton->setThemeColor(m_config->themeColor());
+    m_mouseListButton->setObjectName(QStringLiteral("mouseListButton"));
+    m_mouseListButton->setGeometry(m_ui.scaled(670), m_ui.scaled(33), m_ui.scaled(100), m_ui.scaled(20));
+    m_mouseListButton->setThemeColor(m_ui.themeColor());
     m_mouseListButton->hide();
     connect(m_discovery, &DeviceDiscovery::mouseListChanged, this, &MousecfgWidget::refreshMouseListButton);
     connect(m_discovery, &DeviceDiscovery::warnCloseDue, this, &MousecfgWidget::slotWarnClose);
+    connect(m_discovery, &DeviceDiscovery::lastMouseGone, this, [this] { m_warningOpen = true; });
     connect(m_discovery, &DeviceDiscovery::warningDue, this, &MousecfgWidget::slotWarning);
     connect(m_discovery, &DeviceDiscovery::reinitialiseDue, this, &MousecfgWidget::reinitialise);
     connect(m_discovery, &DeviceDiscovery::connectionChanged, this,
             &MousecfgWidget::refreshConnectionIndicator);
-    m_discovery->setPollingControl([this] { stopPolling(); }, [this] { startPolling(); });
+    connect(m_session, &DeviceSession::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus);
     m_discovery->initialise();
     m_discovery->openCurrentModel();
+    readModelDescription();
 }
 
 // The mouse list shows only when several supported models are attached.
@@ -171,7 +163,7 @@ void MousecfgWidget::refreshMouseListButton()
     m_mouseListMenu = new QMenu(this);
     for (const QString& name : names)
         m_mouseListMenu->addAction(name);
-    m_mouseListMenu->setFixedWidth(m_context.scale.scaled(150));
+    m_mouseListMenu->setFixedWidth(m_ui.scaled(150));
     connect(m_mouseListMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
     m_mouseListButton->setMenu(m_mouseListMenu);
     m_mouseListButton->setText(m_discovery->currentModel());
@@ -189,115 +181,99 @@ void MousecfgWidget::retranslate()
 
 void MousecfgWidget::buildControls()
 {
-    const UiScale& s = m_context.scale;
     m_closeButton = new OakPushButton(this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setImages(skin("close-1.png"), skin("close-2.png"), skin("close-3.png"));
-    m_closeButton->setGeometry(s.scaled(960), s.scaled(18), s.scaled(24), s.scaled(24));
+    m_closeButton->setGeometry(m_ui.scaled(960), m_ui.scaled(18), m_ui.scaled(24), m_ui.scaled(24));
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::hide);
 
     m_minimiseButton = new OakPushButton(this);
+    m_minimiseButton->setObjectName(QStringLiteral("minimiseButton"));
     m_minimiseButton->setImages(skin("min-1.png"), skin("min-2.png"), skin("min-3.png"));
-    m_minimiseButton->setGeometry(s.scaled(930), s.scaled(18), s.scaled(24), s.scaled(24));
+    m_minimiseButton->setGeometry(m_ui.scaled(930), m_ui.scaled(18), m_ui.scaled(24), m_ui.scaled(24));
     connect(m_minimiseButton, &QPushButton::clicked, this, &QWidget::showMinimized);
-    m_languages = new LanguageSwitcher(m_context, this);
+    m_languages = new LanguageSwitcher(m_setup.paths, m_ui, this);
     connect(m_languages, &LanguageSwitcher::languageChanged, this, &MousecfgWidget::retranslate);
     m_languages->installCurrent();
 }
 
+void MousecfgWidget::readModelDescription()
+{
+    m_model = ModelDescription::read(m_setup.paths, currentProductName());
+}
+
 void MousecfgWidget::loadProfiles()
 {
-    ProfileSetStore(m_context.paths, currentProductName()).loadSet(m_profiles);
-    m_savedProfiles = m_profiles;
+    m_workspace->setModelName(currentProductName());
+    m_workspace->load();
 }
 
 // The current profile shows the pointer speed the system uses now.
 void MousecfgWidget::readPointerSpeed()
 {
-    if (!m_context.pointerSpeed)
+    PointerSpeed* pointerSpeed = m_setup.platform.pointerSpeed.get();
+    if (!pointerSpeed)
         return;
-    if (const std::optional<int> speed = m_context.pointerSpeed->readPointerSpeed())
-        m_profiles.current().mousespeed = quint8(*speed);
+    if (const std::optional<int> speed = pointerSpeed->readPointerSpeed())
+        m_workspace->current().mousespeed = quint8(*speed);
 }
 
-void MousecfgWidget::buildPages() {}
+void MousecfgWidget::buildPages()
+{
+    m_pages = new PageHost(m_pageEnvironment, *m_workspace, this);
+    connect(m_workspace, &ProfileWorkspace::currentChanged, this, &MousecfgWidget::refreshPages);
+    m_pages->showTab(m_model.lightingDisabled ? 1 : 0);
+    refreshPages();
+}
 
 void MousecfgWidget::writeDefaultProfile()
 {
-    const StorageResult written =
-        ProfileSetStore(m_context.paths, currentProductName()).writeDefaultProfile();
+    const StorageResult written = ProfileSetStore(m_setup.paths, currentProductName()).writeDefaultProfile();
     if (!written.isOk())
         qWarning().noquote() << "cannot write the default profile:" << written.errorMessage();
-}
-
-// Returns once the poller has left the device, so that handles may be
-// closed or a download started right after.
-void MousecfgWidget::stopPolling()
-{
-    if (!m_poller)
-        return;
-    m_poller->stop();
-    delete m_poller;
-    m_poller = nullptr;
-}
-
-void MousecfgWidget::startPolling()
-{
-    if (isPolling())
-        return;
-    stopPolling();
-    m_poller = new OakGetBatteryThread(*m_context.link);
-    connect(m_poller, &OakGetBatteryThread::RefreshWriteStatus, this,
-            &MousecfgWidget::slotRefreshWriteStatus);
-    m_poller->start();
-}
-
-bool MousecfgWidget::isPolling() const
-{
-    return m_poller && m_poller->isRunning();
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
     if (iStatus == 0)
-        m_config->setDiff(1);
-}
-
-void MousecfgWidget::closeDevices()
-{
-    m_context.link->closeAll();
+        (void)m_config->setDiff(1);
 }
 
 void MousecfgWidget::reloadModelImages() {}
 
-void MousecfgWidget::refreshPages() {}
+void MousecfgWidget::refreshPages()
+{
+    if (m_pages)
+        m_pages->refresh();
+}
 
 void MousecfgWidget::refreshConnectionIndicator() {}
 
 // The part of a re-initialisation that concerns what the window shows.
 void MousecfgWidget::reinitialise()
 {
+    readModelDescription();
+    m_pages->reinitialise();
     reloadModelImages();
     loadProfiles();
     writeDefaultProfile();
+    m_pages->showTab(m_model.lightingDisabled ? 1 : 0);
     refreshPages();
 }
 
 void MousecfgWidget::slotWarnClose()
 {
     m_discovery->openCurrentModel();
-    startPolling();
     reinitialise();
     m_discovery->setDeviceReady(true);
 }
 
 void MousecfgWidget::slot_show_mousename(QAction* action)
 {
-    stopPolling();
-    closeDevices();
+    m_session->close();
     m_mouseListButton->setText(action->text());
     m_discovery->selectModel(action->text());
     reinitialise();
-    startPolling();
 }
 
 void MousecfgWidget::createTrayIcon()
@@ -310,11 +286,14 @@ void MousecfgWidget::createTrayIcon()
     m_trayMenu = new QMenu(this);
     m_trayMenu->addAction(m_loadConfigAction);
     m_trayMenu->addAction(m_quitAction);
-    if (m_context.virtualMouse)
-        addVirtualMouseMenu();
+    if (QMenu* extra = m_setup.extraTrayMenu) {
+        extra->setParent(m_trayMenu, extra->windowFlags());
+        m_trayMenu->addMenu(extra);
+    }
 
     const QIcon icon(skin("icon.ico"));
     m_trayIcon = new QSystemTrayIcon(this);
+    m_trayIcon->setObjectName(QStringLiteral("trayIcon"));
     m_trayIcon->setContextMenu(m_trayMenu);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
     setWindowIcon(icon);
@@ -323,46 +302,23 @@ void MousecfgWidget::createTrayIcon()
     m_trayIcon->show();
 }
 
-// On the virtual mouse, the tray menu plugs and unplugs it and presses its
-// DPI button, so that every device path can be tried by hand.
-void MousecfgWidget::addVirtualMouseMenu()
-{
-    VirtualMouse& mouse = *m_context.virtualMouse;
-    QMenu* menu = m_trayMenu->addMenu(tr("Virtual mouse"));
-    const auto addPlugAction = [&](const QString& text, VirtualIdentity identity) {
-        QAction* action = menu->addAction(text);
-        action->setCheckable(true);
-        action->setChecked(mouse.isPlugged(identity));
-        connect(action, &QAction::toggled, this, [&mouse, identity](bool plugged) {
-            if (plugged)
-                mouse.plug(identity);
-            else
-                mouse.unplug(identity);
-        });
-    };
-    addPlugAction(tr("Receiver plugged in"), VirtualIdentity::Receiver);
-    addPlugAction(tr("Cable plugged in"), VirtualIdentity::Cable);
-    connect(menu->addAction(tr("Press the DPI button")), &QAction::triggered, this,
-            [&mouse] { mouse.pressDpiButton(); });
-}
-
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
         return;
     if (isHidden())
         slotWarning();
-    else if (!m_context.warningOpen)
+    else if (!m_warningOpen)
         hide();
 }
 
 void MousecfgWidget::slotWarning()
 {
     show();
-    if (presentModelCount() > 0 && m_context.link->deniedPaths().isEmpty()) {
+    if (presentModelCount() > 0 && m_session->link().deniedPaths().isEmpty()) {
         // A mouse that came back before the warning was due needs no warning;
         // the flag would otherwise stay set and keep the window from the tray.
-        m_context.warningOpen = false;
+        m_warningOpen = false;
         activateWindow();
         raise();
         return;
@@ -375,22 +331,24 @@ void MousecfgWidget::slotWarning()
 // notices the mouse's return must keep running meanwhile.
 void MousecfgWidget::showDisconnectWarning()
 {
-    m_context.warningOpen = true;
-    if (m_warning)
+    m_warningOpen = true;
+    // A box accepted a moment ago may not be deleted yet: it no longer counts.
+    if (m_warning && m_warning->isVisible())
         return;
     // A mouse that is plugged in but may not be opened by this user is told
     // apart from an absent one: the text says how to fix it.
-    const QString accessProblem = AccessDiagnosis::message(m_context.link->deniedPaths());
+    const QString accessProblem = AccessDiagnosis::message(m_session->link().deniedPaths());
     m_warning = new OakMessageBox(this, OakMessageBox::TellWithReceiver, tr("Warning"),
                                   accessProblem.isEmpty() ? tr("Dongle Disconnect!") : accessProblem,
-                                  m_context.scale.factor, m_config->themeColor(), skin("dongle2.png"));
+                                  m_ui.scale().factor, m_ui.themeColor(), skin("dongle2.png"));
+    m_warning->setObjectName(QStringLiteral("disconnectWarning"));
     m_warning->setAttribute(Qt::WA_DeleteOnClose);
     if (accessProblem.isEmpty())
         m_warning->watchForPlugIn([this] { return m_discovery->deviceReady(); });
     // Any way out of the box (Escape included) ends the warning; without a
     // mouse the window goes back to the tray.
     connect(m_warning, &QDialog::finished, this, [this] {
-        m_context.warningOpen = false;
+        m_warningOpen = false;
         if (presentModelCount() == 0)
             hide();
     });
@@ -425,7 +383,7 @@ void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
 void MousecfgWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QPixmap& background = m_backgrounds.forLevel(m_context.scale.level, size());
+    const QPixmap& background = m_backgrounds.forLevel(m_ui.scale().level, size());
     if (!background.isNull()) {
         painter.drawPixmap(0, 0, background);
         return;
@@ -433,6 +391,6 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
     // No background image: paint a plain one so the window stays usable.
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath shape;
-    shape.addRoundedRect(QRectF(rect()), m_context.scale.scaled(18), m_context.scale.scaled(18));
+    shape.addRoundedRect(QRectF(rect()), m_ui.scaled(18), m_ui.scaled(18));
     painter.fillPath(shape, QColor(28, 30, 34));
 }

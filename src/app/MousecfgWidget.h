@@ -2,8 +2,9 @@
 
 #include "QtCompat.h"
 #include "app/BackgroundCache.h"
-#include "storage/ProfileSet.h"
-#include "widgets/OakMessageBox.h"
+#include "app/WindowSetup.h"
+#include "editors/PageEnvironment.h"
+#include "storage/ModelDescription.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -12,38 +13,31 @@
 #include <QWidget>
 #include <memory>
 
-struct AppContext;
 class AppConfig;
 class DeviceDiscovery;
-class DeviceNotifier;
+class DeviceSession;
 class LanguageSwitcher;
+class OakMessageBox;
 class OakPushButton;
-class OakGetBatteryThread;
+class PageHost;
+class ProfileWorkspace;
 class QAction;
 class QMenu;
 
 // The one top-level window: frameless, shaped by its background, dragged by
-// it, hidden to the tray and shown again from there.
+// it, hidden to the tray and shown again from there. It hosts the pages and
+// routes the device session's reports to them; the profiles live in the
+// profile workspace and the mouse behind the device session.
 class MousecfgWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit MousecfgWidget(AppContext& context, QWidget* parent = nullptr);
+    explicit MousecfgWidget(WindowSetup& setup, QWidget* parent = nullptr);
     ~MousecfgWidget() override;
 
     // Number of supported mice found attached.
     int presentModelCount() const;
-    bool deviceReady() const;
-    QSystemTrayIcon* trayIcon() const { return m_trayIcon; }
-    // The disconnect warning while it is up.
-    OakMessageBox* disconnectWarning() const { return m_warning; }
-    OakPushButton* mouseListButton() const { return m_mouseListButton; }
-    OakPushButton* languageButton() const;
-    // The working profile set and the state last saved or sent.
-    const ProfileSet& profiles() const { return m_profiles; }
-    const ProfileSet& savedProfiles() const { return m_savedProfiles; }
-    bool isPolling() const;
 
 public Q_SLOTS:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -73,37 +67,38 @@ private:
     void buildPages();
     void writeDefaultProfile();
     void createTrayIcon();
-    void addVirtualMouseMenu();
     void showDisconnectWarning();
     void refreshMouseListButton();
     void reinitialise();
+    void readModelDescription();
     void reloadModelImages();
     void refreshPages();
     void refreshConnectionIndicator();
     void retranslate();
-    void stopPolling();
-    void startPolling();
-    void closeDevices();
 
     QString currentProductName() const;
     QString skin(const char* name) const;
 
-    AppContext& m_context;
+    WindowSetup& m_setup;
+    UiSettings& m_ui;
     BackgroundCache m_backgrounds;
     QPixmap m_batteryImages[2];
     std::unique_ptr<AppConfig> m_config;
+    ModelDescription m_model;
+    PageEnvironment m_pageEnvironment;
+    DeviceSession* m_session = nullptr;
+    ProfileWorkspace* m_workspace = nullptr;
     DeviceDiscovery* m_discovery = nullptr;
-    std::unique_ptr<DeviceNotifier> m_notifier;
+    PageHost* m_pages = nullptr;
 
     OakPushButton* m_closeButton = nullptr;
     OakPushButton* m_minimiseButton = nullptr;
     OakPushButton* m_mouseListButton = nullptr;
     LanguageSwitcher* m_languages = nullptr;
-    ProfileSet m_profiles;
-    ProfileSet m_savedProfiles;
-    OakGetBatteryThread* m_poller = nullptr;
     QMenu* m_mouseListMenu = nullptr;
     QPointer<OakMessageBox> m_warning;
+    // Set while the disconnect warning is up or about to come up.
+    bool m_warningOpen = false;
 
     QSystemTrayIcon* m_trayIcon = nullptr;
     QMenu* m_trayMenu = nullptr;

@@ -1,14 +1,18 @@
 #include "app/Startup.h"
 
-#include "app/AppContext.h"
 #include "app/MousecfgWidget.h"
+#include "app/VirtualDeviceNotifier.h"
+#include "app/VirtualMouseMenu.h"
 #include "device/LogVerbosity.h"
+#include "platform/DeviceNotifier.h"
 #include "platform/InstanceLock.h"
-#include "platform/PointerSpeed.h"
+#include "platform/PlatformServices.h"
+#include "sim/DeviceSetup.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigSeeding.h"
 #include "storage/ProductDescription.h"
+#include "widgets/UiSettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -66,32 +70,40 @@ int runMousecfg(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     const StartupOptions options = parseOptions(QCoreApplication::arguments());
     LogVerbosity::apply(options.verbose);
-    AppContext context(options.appDir.isEmpty()
-                           ? AppPaths::forExecutable(QCoreApplication::applicationDirPath())
-                           : AppPaths(options.appDir));
+    const AppPaths paths(options.appDir.isEmpty()
+                             ? AppPaths::forExecutable(QCoreApplication::applicationDirPath())
+                             : AppPaths(options.appDir));
     // A failed seeding leaves defaults to read; saves then say what failed.
-    ConfigSeeding::seedIfFirstStart(context.paths);
+    ConfigSeeding::seedIfFirstStart(paths);
 
-    const QString productName = ProductDescription(context.paths.productDescriptionFile()).productName();
+    const QString productName = ProductDescription(paths.productDescriptionFile()).productName();
     std::unique_ptr<InstanceLock> lock = createInstanceLock();
     if (!lock->tryAcquire(instanceLockName(productName)))
         return 1;
-    if (options.virtualMouse)
-        context.useVirtualMouse(std::make_shared<VirtualMouse>(VirtualMouseOptions::demo()));
-    else
-        context.useSystemDevices();
 
-    context.pointerSpeed = createPointerSpeed();
+    DeviceOptions deviceOptions;
+    deviceOptions.virtualMouse = options.virtualMouse;
+    deviceOptions.virtualOptions = VirtualMouseOptions::demo();
+    DeviceSetup devices = createDeviceSetup(deviceOptions);
+    PlatformServices platform = PlatformServices::forThisSystem(paths.appDir());
+    UiSettings ui;
+    WindowSetup setup{paths, *devices.services, ui, platform, nullptr, nullptr};
+    if (devices.virtualMouse) {
+        setup.notifier = std::make_unique<VirtualDeviceNotifier>(*devices.virtualMouse);
+        setup.extraTrayMenu = createVirtualMouseMenu(*devices.virtualMouse);
+    } else {
+        setup.notifier = createDeviceNotifier();
+    }
 
-    auto window = std::make_unique<MousecfgWidget>(context);
+    auto window = std::make_unique<MousecfgWidget>(setup);
     if (window->presentModelCount() != 0) {
         window->setWindowOpacity(1.0);
         window->show();
     }
-    window->setWindowIcon(QIcon(context.paths.skinFile(QStringLiteral("icon.ico"))));
+    window->setWindowIcon(QIcon(paths.skinFile(QStringLiteral("icon.ico"))));
     window->setWindowTitle(productName);
-    qCDebug(lcStartup, "data in %s, configuration in %s", qPrintable(context.paths.appDir()),
-            qPrintable(context.paths.configDir()));
+    qCDebug(lcStartup, "data in %s, configuration in %s", qPrintable(paths.appDir()),
+            qPrintable(paths.configDir()));
     // The one line a normal start prints; scripts and tests wait for it.
     qInfo("mousecfg: running for \"%s\"", qPrintable(productName));
     const int code = app.exec();

@@ -4,6 +4,7 @@
 #include "cli/CliSession.h"
 #include "cli/ConfigurationReport.h"
 #include "cli/Console.h"
+#include "device/ApplyRun.h"
 #include "device/ConfigurationDownload.h"
 #include "device/DeviceState.h"
 #include "device/OakGetBatteryThread.h"
@@ -149,15 +150,20 @@ int apply(CliSession& session, const CliOptions&)
     if (!configurationReadable(paths))
         return ExitNoInput;
     const AppConfig config(paths);
-    ProfileSet set;
-    ProfileSetStore(paths, config.currentProductName()).loadSet(set);
+    ApplyJob job;
+    job.paths = paths;
+    job.modelName = config.currentProductName();
+    ProfileSetStore(paths, job.modelName).loadSet(job.working);
+    job.previous = job.working;
+    job.model = ModelDescription::read(paths, job.modelName);
     if (!session.open())
         return noDevice(session);
     DeviceState deviceState;
     ConfigurationDownload download(session.link(), deviceState, paths, SensorTables::shipped());
-    const quint8 result = download.downloadConfiguration(
-        set, ModelDescription::read(paths, AppConfig(paths).currentProductName()));
-    config.setDiff(result != 0 ? 1 : 0);
+    const ApplyOutcome outcome = runApply(download, job);
+    const quint8 result = outcome.result;
+    if (!outcome.saved.isOk())
+        Console::error(outcome.saved.errorMessage());
     if (result != 0)
         Console::error(
             QStringLiteral("Send data failed, please try again. (transfer result %1)").arg(result));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/DeviceSetup.h"
 #include "storage/AppPaths.h"
 
 #include <QByteArray>
@@ -24,15 +25,13 @@ public:
     // Finds and opens the mouse; false when no vendor interface could be
     // opened (or the HID library cannot be used).
     bool open();
-    DeviceLink& link() { return *m_link; }
-    HidBackend& backend() { return *m_backend; }
+    DeviceLink& link() { return *m_devices.services->link; }
+    HidBackend& backend() { return *m_devices.services->backend; }
     // The virtual mouse, or null for real devices.
-    VirtualMouse* virtualMouse() const { return m_virtual.get(); }
+    VirtualMouse* virtualMouse() const { return m_devices.virtualMouse.get(); }
     const AppPaths& paths() const { return m_paths; }
 
 private:
     AppPaths m_paths;
-    std::shared_ptr<VirtualMouse> m_virtual;
-    std::shared_ptr<HidBackend> m_backend;
-    std::unique_ptr<DeviceLink> m_link;
+    DeviceSetup m_devices;
 };

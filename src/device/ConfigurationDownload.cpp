@@ -1,8 +1,8 @@
 #include "device/ConfigurationDownload.h"
 
+#include "device/DeviceState.h"
 #include "hid/DeviceLink.h"
 #include "hid/DeviceLogging.h"
-#include "device/DeviceState.h"
 #include "protocol/FunctionTable.h"
 #include "storage/MacroFiles.h"
 
@@ -14,8 +14,6 @@ ConfigurationDownload::ConfigurationDownload(DeviceLink& link, DeviceState& devi
 
 quint8 ConfigurationDownload::downloadConfiguration(const ProfileSet& state, const ModelDescription& model)
 {
-    if (m_hooks.stop)
-        m_hooks.stop();
     m_state.set = state;
     m_state.model = model;
     ProfileSet& set = m_state.set;
@@ -31,8 +29,6 @@ quint8 ConfigurationDownload::downloadConfiguration(const ProfileSet& state, con
         result = sendMacros();
     if (result == TransferOk)
         result = m_commands.sendBoundaryMarker(true);
-    if (result == TransferOk && m_hooks.start)
-        m_hooks.start();
     return result;
 }
 

@@ -4,8 +4,6 @@
 #include "protocol/MacroImage.h"
 #include "storage/AppPaths.h"
 
-#include <functional>
-
 class DeviceLink;
 class SensorTables;
 struct DeviceState;
@@ -19,18 +17,8 @@ struct ProfileSet;
 class ConfigurationDownload
 {
 public:
-    // Called before the first transfer and after a fully successful download,
-    // on the thread that runs the download.
-    struct PollingHooks
-    {
-        std::function<void()> stop;
-        std::function<void()> start;
-    };
-
     ConfigurationDownload(DeviceLink& link, DeviceState& deviceState, const AppPaths& paths,
                           const SensorTables& tables);
-
-    void setPollingHooks(const PollingHooks& hooks) { m_hooks = hooks; }
 
     // Copies state and model into the device layer's copy, then sends it.
     // Returns 0 when every step succeeded, else the first failed result.
@@ -51,5 +39,4 @@ private:
     AppPaths m_paths;
     DeviceCommands m_commands;
     MacroImage m_image;
-    PollingHooks m_hooks;
 };

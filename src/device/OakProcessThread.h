@@ -1,48 +1,29 @@
 #pragma once
 
-#include "storage/ModelDescription.h"
-#include "storage/AppPaths.h"
-#include "storage/ProfileSet.h"
-#include "storage/StorageResult.h"
+#include "device/ApplyJob.h"
 
 #include <QThread>
-#include <QtGlobal>
 
 #include <atomic>
 
 class ConfigurationDownload;
 
-// Runs one apply in the background: saves the working configuration, clears
-// the change marks of macros that reach the mouse unchanged, downloads the
-// configuration, makes it the saved state and records in "Config/Diff"
-// whether the mouse may differ from it. DoProcessDlg() tells the busy
-// dialog to close; the caller then reads result().
-//
-// The saved state is written from this thread: the caller must leave it
-// alone until DoProcessDlg() arrives (it waits in the modal busy dialog).
+// Runs one apply in the background (see runApply). DoProcessDlg() tells the
+// busy dialog to close; outcome() is complete once the thread has finished.
+// The job is a copy: nothing the caller holds is touched from this thread.
 class OakProcessThread : public QThread
 {
     Q_OBJECT
 public:
-    struct Job
-    {
-        AppPaths paths{QString()};
-        QString modelName;                // the current product: whose profile folder
-        ProfileSet working;               // what to save and send
-        ProfileSet* savedState = nullptr; // overwritten with working at the end
-        ModelDescription model;
-    };
-
-    OakProcessThread(ConfigurationDownload& download, const Job& job, QObject* parent = nullptr);
+    OakProcessThread(ConfigurationDownload& download, const ApplyJob& job, QObject* parent = nullptr);
     ~OakProcessThread() override;
 
     void setStop(bool stop) { m_stop.store(stop); }
     bool isStop() const { return m_stop.load(); }
 
-    // The download's transfer result: 0 when the mouse has everything.
-    quint8 result() const { return m_result.load(); }
-    // Whether the configuration reached the disk.
-    StorageResult saveResult() const { return m_saveResult; }
+    // Read after finished(): the thread writes it before it ends.
+    const ApplyOutcome& outcome() const { return m_outcome; }
+    quint8 result() const { return m_outcome.result; }
 
 signals:
     void DoProcessDlg();
@@ -51,11 +32,8 @@ protected:
     void run() override;
 
 private:
-    void clearUnchangedMacroMarks() const;
-
     ConfigurationDownload& m_download;
-    const Job m_job;
+    const ApplyJob m_job;
     std::atomic<bool> m_stop{false};
-    std::atomic<quint8> m_result{0};
-    StorageResult m_saveResult = StorageResult::success();
+    ApplyOutcome m_outcome;
 };

@@ -32,6 +32,7 @@ ModelDescription ModelDescription::read(const AppPaths& paths, const QString& mo
     const ProductDescription product(paths.productDescriptionFile());
     const AppConfig config(paths);
     model.described = product.exists();
+    model.modelName = modelName;
     model.productName = product.productName();
     model.version = product.version();
     model.deviceName = QString::fromLatin1(config.mouseListName());

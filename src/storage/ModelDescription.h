@@ -16,6 +16,9 @@ struct ModelDescription
     static constexpr int kMaxDpiStages = 8;
 
     bool described = false; // the product description file exists
+    // The name the model is served under ("Config/CurrentProductName" when it
+    // was last seen): its profile folder and its pictures are named after it.
+    QString modelName;
     QString productName;
     QString version;
     // The name device discovery looks for ("Mouse_List/0").

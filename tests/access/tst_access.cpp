@@ -1,11 +1,18 @@
-#include "app/AppContext.h"
 #include "app/MousecfgWidget.h"
+#include "app/VirtualDeviceNotifier.h"
+#include "app/WindowSetup.h"
 #include "hid/AccessDiagnosis.h"
 #include "hid/DeviceLink.h"
+#include "hid/DeviceServices.h"
+#include "platform/PlatformServices.h"
+#include "platform/fake/FakeOnScreenDisplay.h"
+#include "platform/fake/FakePointerSpeed.h"
+#include "platform/fake/FakeProgramLauncher.h"
 #include "sim/VirtualMouse.h"
 #include "support/DeniedBackend.h"
 #include "support/TempAppDir.h"
 #include "widgets/OakMessageBox.h"
+#include "widgets/UiSettings.h"
 
 #include <QtTest>
 
@@ -83,13 +90,16 @@ private slots:
     void windowShowsTheDiagnosisInsteadOfTheDisconnectWarning()
     {
         TempAppDir dir;
-        AppContext context{dir.paths()};
         auto mouse = std::make_shared<VirtualMouse>();
-        context.virtualMouse = mouse;
-        context.backend = std::make_shared<DeniedBackend>(mouse);
-        context.clock = mouse->clock();
-        context.link = std::make_unique<DeviceLink>(context.backend, context.clock);
-        MousecfgWidget window(context);
+        DeviceServices devices(std::make_shared<DeniedBackend>(mouse), mouse->clock());
+        UiSettings ui;
+        PlatformServices platform;
+        platform.pointerSpeed = std::make_unique<FakePointerSpeed>(std::nullopt);
+        platform.launcher = std::make_unique<FakeProgramLauncher>();
+        platform.onScreenDisplay = std::make_unique<FakeOnScreenDisplay>();
+        WindowSetup setup{dir.paths(), devices, ui, platform, std::make_unique<VirtualDeviceNotifier>(*mouse),
+                          nullptr};
+        MousecfgWidget window(setup);
 
         QTRY_VERIFY(shownMessageBox(window));
         const OakMessageBox* box = shownMessageBox(window);

@@ -1,15 +1,14 @@
-#include "app/AppContext.h"
 #include "app/DeviceDiscovery.h"
 #include "app/MousecfgWidget.h"
-#include "device/ConfigurationDownload.h"
-#include "device/DeviceState.h"
+#include "device/DeviceSession.h"
 #include "hid/DeviceLink.h"
-#include "protocol/SensorTables.h"
-#include "sim/VirtualMouse.h"
+#include "hid/DeviceServices.h"
 #include "storage/AppConfig.h"
 #include "storage/ModelDescription.h"
 #include "storage/ProfileSetStore.h"
-#include "support/TempAppDir.h"
+#include "storage/ProfileWorkspace.h"
+#include "support/WindowRig.h"
+#include "widgets/OakMessageBox.h"
 #include "widgets/OakPushButton.h"
 
 #include <QSignalSpy>
@@ -19,22 +18,30 @@
 
 namespace {
 
-// An application directory, a virtual mouse plugged as asked and the
-// context that ties them together.
-struct Rig
+VirtualMouseOptions plugged(bool receiver, bool cable = false)
 {
-    explicit Rig(bool receiver, bool cable = false)
+    VirtualMouseOptions options;
+    options.receiverPlugged = receiver;
+    options.cablePlugged = cable;
+    return options;
+}
+
+// Device discovery and the session it drives, without a window.
+struct DiscoveryRig
+{
+    explicit DiscoveryRig(bool receiver, bool cable = false)
+        : devices(createDeviceSetup([&] {
+              DeviceOptions options;
+              options.virtualMouse = true;
+              options.virtualOptions = plugged(receiver, cable);
+              return options;
+          }()))
     {
-        VirtualMouseOptions options;
-        options.receiverPlugged = receiver;
-        options.cablePlugged = cable;
-        mouse = std::make_shared<VirtualMouse>(options);
-        context.useVirtualMouse(mouse);
     }
 
     HidDeviceInfo interfaceOf(VirtualIdentity identity, int kind) const
     {
-        for (const HidDeviceInfo& info : mouse->interfaces(identity)) {
+        for (const HidDeviceInfo& info : devices.virtualMouse->interfaces(identity)) {
             if ((kind == MouseInterface) == (info.usagePage == 0x0001))
                 return info;
         }
@@ -45,13 +52,20 @@ struct Rig
         const HidDeviceInfo info = interfaceOf(identity, kind);
         return DeviceChange{arrived, info.path, kind, info.vendorId, info.productId};
     }
-    DeviceLink& link() { return *context.link; }
+    DeviceLink& link() { return *devices.services->link; }
+    VirtualMouse& mouse() { return *devices.virtualMouse; }
 
     TempAppDir dir;
-    AppContext context{dir.paths()};
     AppConfig config{dir.paths()};
-    std::shared_ptr<VirtualMouse> mouse;
+    DeviceSetup devices;
+    DeviceSession session{*devices.services, dir.paths()};
+    DeviceDiscovery discovery{session, config};
 };
+
+OakMessageBox* warning(WindowRig& rig)
+{
+    return rig.find<OakMessageBox>(QStringLiteral("disconnectWarning"));
+}
 
 } // namespace
 
@@ -62,111 +76,124 @@ class TestHotPlug : public QObject
 private Q_SLOTS:
     void receiverArrivingWhileNoMouseEndsTheWarning()
     {
-        Rig rig(false);
-        MousecfgWidget window(rig.context);
+        WindowRig rig(plugged(false));
+        MousecfgWidget& window = rig.open();
         QCOMPARE(window.presentModelCount(), 0);
-        QTRY_VERIFY(window.disconnectWarning() && window.disconnectWarning()->isVisible());
-        QCOMPARE(window.disconnectWarning()->text(), QStringLiteral("Dongle Disconnect!"));
-        QVERIFY(rig.context.warningOpen);
+        QTRY_VERIFY(warning(rig) && warning(rig)->isVisible());
+        QCOMPARE(warning(rig)->text(), QStringLiteral("Dongle Disconnect!"));
 
-        rig.mouse->plug(VirtualIdentity::Receiver);
+        rig.mouse().plug(VirtualIdentity::Receiver);
         QTRY_COMPARE(window.presentModelCount(), 1);
-        QTRY_VERIFY(window.deviceReady());
-        QTRY_VERIFY(!window.disconnectWarning());
-        QVERIFY(!rig.context.warningOpen);
+        QTRY_VERIFY(rig.discovery().deviceReady());
+        QTRY_VERIFY(!warning(rig));
         QVERIFY(window.isVisible());
         QVERIFY(rig.link().isOpen(ReceiverVendor));
-        QCOMPARE(rig.config.currentProductName(), QStringLiteral("Wren W8"));
+        QCOMPARE(AppConfig(rig.paths()).currentProductName(), QStringLiteral("Wren W8"));
+        // With the warning gone the tray hides the window again.
+        window.iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window.isHidden());
     }
 
     void cableArrivingBesideTheReceiverReopensWithoutWarning()
     {
-        Rig rig(true);
-        rig.config.setDiff(0);
-        MousecfgWidget window(rig.context);
+        WindowRig rig(plugged(true));
+        (void)AppConfig(rig.paths()).setDiff(0);
+        MousecfgWidget& window = rig.open();
         QCOMPARE(window.presentModelCount(), 1);
         QVERIFY(!rig.link().isOpen(CableVendor));
 
-        rig.mouse->plug(VirtualIdentity::Cable);
+        rig.mouse().plug(VirtualIdentity::Cable);
         QTRY_VERIFY(rig.link().isOpen(CableVendor));
         QVERIFY(rig.link().isOpen(ReceiverVendor));
-        QVERIFY(!window.disconnectWarning());
+        QVERIFY(!warning(rig));
         QCOMPARE(window.presentModelCount(), 1);
         // A connection appeared: what is stored may differ from the mouse.
-        QCOMPARE(rig.config.diff(), 1);
+        QCOMPARE(AppConfig(rig.paths()).diff(), 1);
     }
 
     void acceptingTheWarningWithoutMouseHidesTheWindow()
     {
-        Rig rig(false);
-        MousecfgWidget window(rig.context);
-        QTRY_VERIFY(window.disconnectWarning() && window.disconnectWarning()->isVisible());
+        WindowRig rig(plugged(false));
+        MousecfgWidget& window = rig.open();
+        QTRY_VERIFY(warning(rig) && warning(rig)->isVisible());
         QVERIFY(window.isVisible());
-        window.disconnectWarning()->acceptButton()->click();
+        // While the warning is up the tray does not hide the window.
+        window.iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window.isVisible());
+        warning(rig)->acceptButton()->click();
         QVERIFY(window.isHidden());
-        QVERIFY(!rig.context.warningOpen);
+        window.iconActivated(QSystemTrayIcon::DoubleClick);
+        QTRY_VERIFY(warning(rig) && warning(rig)->isVisible());
     }
 
-    void lastMouseLeavingWarnsAgain()
+    void lastMouseLeavingClosesTheInterfacesAndWarns()
     {
-        Rig rig(true);
-        MousecfgWidget window(rig.context);
+        WindowRig rig(plugged(true));
+        MousecfgWidget& window = rig.open();
         QTRY_VERIFY(window.isVisible());
-        rig.mouse->unplug(VirtualIdentity::Receiver);
+        QVERIFY(rig.session().isPolling());
+        rig.mouse().unplug(VirtualIdentity::Receiver);
         QTRY_COMPARE(window.presentModelCount(), 0);
-        QVERIFY(rig.context.warningOpen);
         QVERIFY(!rig.link().isOpen(ReceiverVendor));
-        QTRY_VERIFY(window.disconnectWarning() && window.disconnectWarning()->isVisible());
+        QVERIFY(!rig.session().isPolling());
+        QTRY_VERIFY(warning(rig) && warning(rig)->isVisible());
     }
 
     void mouseBackBeforeTheWarningIsDueEndsTheWarning()
     {
-        Rig rig(true);
-        MousecfgWidget window(rig.context);
+        WindowRig rig(plugged(true));
+        MousecfgWidget& window = rig.open();
         QTRY_VERIFY(window.isVisible());
-        rig.mouse->unplug(VirtualIdentity::Receiver);
-        rig.mouse->plug(VirtualIdentity::Receiver);
-        QTRY_VERIFY(window.deviceReady());
-        QTRY_VERIFY(!rig.context.warningOpen);
-        QVERIFY(!window.disconnectWarning());
+        rig.mouse().unplug(VirtualIdentity::Receiver);
+        rig.mouse().plug(VirtualIdentity::Receiver);
+        QTRY_VERIFY(rig.discovery().deviceReady());
+        QVERIFY(!warning(rig));
         // The tray can hide the window again.
+        QTRY_VERIFY(window.isVisible());
         window.iconActivated(QSystemTrayIcon::DoubleClick);
         QVERIFY(window.isHidden());
     }
 
     void removingOneInterfaceReopensTheRestAfterAPause()
     {
-        Rig rig(true, true);
-        DeviceDiscovery discovery(rig.link(), rig.config, rig.context);
-        discovery.initialise();
-        discovery.openCurrentModel();
+        DiscoveryRig rig(true, true);
+        rig.discovery.initialise();
+        rig.discovery.openCurrentModel();
         QVERIFY(rig.link().isOpen(CableVendor));
+        QVERIFY(rig.session.isPolling());
+        QSignalSpy polling(&rig.session, &DeviceSession::pollingChanged);
 
-        discovery.handleChange(rig.change(false, VirtualIdentity::Receiver, MouseInterface));
+        rig.discovery.handleChange(rig.change(false, VirtualIdentity::Receiver, MouseInterface));
+        // Closed for the pause, and the poll is off with them.
         QVERIFY(!rig.link().isOpen(CableVendor));
+        QVERIFY(!rig.session.isPolling());
         QTRY_VERIFY(rig.link().isOpen(CableVendor));
         QVERIFY(!rig.link().isOpen(ReceiverVendor));
-        QCOMPARE(discovery.presentModelCount(), 1);
+        QCOMPARE(rig.discovery.presentModelCount(), 1);
+        // Once re-opened, the poll runs again on the remaining interface.
+        QVERIFY(rig.session.isPolling());
+        QCOMPARE(polling.count(), 2);
+        QCOMPARE(polling.last().first().toBool(), true);
     }
 
     void changesThatConcernNoFlagChangeNothing()
     {
-        Rig rig(true);
-        DeviceDiscovery discovery(rig.link(), rig.config, rig.context);
-        discovery.initialise();
-        discovery.openCurrentModel();
-        QSignalSpy warnings(&discovery, &DeviceDiscovery::warningDue);
-        QSignalSpy lists(&discovery, &DeviceDiscovery::mouseListChanged);
+        DiscoveryRig rig(true);
+        rig.discovery.initialise();
+        rig.discovery.openCurrentModel();
+        QSignalSpy warnings(&rig.discovery, &DeviceDiscovery::warningDue);
+        QSignalSpy lists(&rig.discovery, &DeviceDiscovery::mouseListChanged);
         const QVector<DeviceEntry> before = rig.link().entries();
 
         // The cable's interface was never there; a keyboard is not ours.
-        discovery.handleChange(rig.change(false, VirtualIdentity::Cable, MouseInterface));
-        discovery.handleChange(DeviceChange{false, "virtual:keyboard", OtherInterface, 0, 0});
-        discovery.handleChange(DeviceChange{true, "virtual:keyboard", MouseInterface, 0x1234, 0x5678});
+        rig.discovery.handleChange(rig.change(false, VirtualIdentity::Cable, MouseInterface));
+        rig.discovery.handleChange(DeviceChange{false, "virtual:keyboard", OtherInterface, 0, 0});
+        rig.discovery.handleChange(DeviceChange{true, "virtual:keyboard", MouseInterface, 0x1234, 0x5678});
         // An interface of our receiver that is neither of the two we use.
-        discovery.handleChange(rig.change(false, VirtualIdentity::Receiver, OtherInterface));
+        rig.discovery.handleChange(rig.change(false, VirtualIdentity::Receiver, OtherInterface));
 
         QVERIFY(rig.link().isOpen(ReceiverVendor));
+        QVERIFY(rig.session.isPolling());
         QCOMPARE(rig.link().entries().first().found[ReceiverPointer], before.first().found[ReceiverPointer]);
         QCOMPARE(rig.link().entries().first().found[CablePointer], false);
         QTest::qWait(0);
@@ -176,63 +203,64 @@ private Q_SLOTS:
 
     void releaseOutsideTheRangeIsNotRecorded()
     {
-        Rig rig(false);
-        DeviceDiscovery discovery(rig.link(), rig.config, rig.context);
-        discovery.initialise();
+        DiscoveryRig rig(false);
+        rig.discovery.initialise();
         DeviceEntry entry = rig.link().entries().first();
         entry.identities[ReceiverIdentity].lowestRelease = 0x0200;
         entry.identities[ReceiverIdentity].highestRelease = 0x0300;
         rig.link().setEntry(0, entry);
 
-        rig.mouse->plug(VirtualIdentity::Receiver);
-        discovery.handleChange(rig.change(true, VirtualIdentity::Receiver, MouseInterface));
-        discovery.handleChange(rig.change(true, VirtualIdentity::Receiver, VendorInterface));
-        QCOMPARE(discovery.presentModelCount(), 0);
+        rig.mouse().plug(VirtualIdentity::Receiver);
+        rig.discovery.handleChange(rig.change(true, VirtualIdentity::Receiver, MouseInterface));
+        rig.discovery.handleChange(rig.change(true, VirtualIdentity::Receiver, VendorInterface));
+        QCOMPARE(rig.discovery.presentModelCount(), 0);
         QVERIFY(!rig.link().entries().first().found[ReceiverVendor]);
     }
 
-    void unplugDuringADownloadLeavesItsHandlesAlone()
+    // The receiver is pulled and put back while an apply runs: the download
+    // ends with its own result on the handles it started with, the re-open
+    // waits for it, and the saved state is what the apply sent.
+    void replugDuringAnApplyWaitsForIt()
     {
-        Rig rig(true);
-        DeviceDiscovery discovery(rig.link(), rig.config, rig.context);
-        connect(
-            rig.mouse.get(), &VirtualMouse::interfaceRemoved, &discovery,
-            [&](const HidDeviceInfo& info) {
-                const int kind = info.usagePage == 0x0001 ? MouseInterface : VendorInterface;
-                discovery.handleChange({false, info.path, kind, info.vendorId, info.productId});
-            },
-            Qt::QueuedConnection);
-        discovery.initialise();
-        discovery.openCurrentModel();
-        discovery.setDownloadRunning(true);
+        WindowRig rig(plugged(true));
+        rig.open();
+        ProfileWorkspace& workspace = rig.workspace();
+        DeviceSession& session = rig.session();
+        workspace.current().dpi = 3;
+        workspace.noteEdited();
+        QVERIFY(workspace.hasUnsavedChanges());
 
         std::atomic<int> reports{0};
-        rig.mouse->setTraceObserver([&](const TraceRecord&) {
-            if (++reports == 7)
-                rig.mouse->unplug(VirtualIdentity::Receiver);
+        rig.mouse().setTraceObserver([&](const TraceRecord&) {
+            if (++reports == 7) {
+                rig.mouse().unplug(VirtualIdentity::Receiver);
+                rig.mouse().plug(VirtualIdentity::Receiver);
+            }
         });
-        ProfileSet set;
-        ProfileSetStore(rig.context.paths, rig.config.currentProductName()).loadSet(set);
-        DeviceState deviceState;
-        ConfigurationDownload download(rig.link(), deviceState, rig.context.paths, SensorTables::shipped());
-        std::atomic<int> result{-1};
-        QThread* worker = QThread::create([&] {
-            result = download.downloadConfiguration(
-                set,
-                ModelDescription::read(rig.context.paths, AppConfig(rig.context.paths).currentProductName()));
-        });
-        worker->start();
-        // The removal arrives while the download runs; its handles stay.
-        QTRY_COMPARE(discovery.presentModelCount(), 0);
-        QVERIFY(worker->wait(30000));
-        delete worker;
-        QVERIFY(result != 0 && result != -1);
-        QVERIFY(discovery.reopenPending());
-        QVERIFY(rig.link().isOpen(ReceiverVendor));
+        QSignalSpy finished(&session, &DeviceSession::applyFinished);
+        connect(&session, &DeviceSession::applyFinished, &workspace,
+                [&](const ApplyOutcome& outcome) { workspace.markSaved(outcome.sent); });
+        ApplyJob job;
+        job.paths = rig.paths();
+        job.modelName = workspace.modelName();
+        job.working = workspace.working();
+        job.previous = workspace.saved();
+        QVERIFY(session.apply(job));
+        QVERIFY(!session.isPolling());
+        QVERIFY(!session.apply(job)); // one apply at a time
 
-        discovery.setDownloadRunning(false);
-        QVERIFY(!rig.link().isOpen(ReceiverVendor));
-        rig.mouse->setTraceObserver(nullptr);
+        QTRY_COMPARE(finished.count(), 1);
+        rig.mouse().setTraceObserver(nullptr);
+        const ApplyOutcome outcome = finished.first().first().value<ApplyOutcome>();
+        QVERIFY(outcome.result != 0);
+        QVERIFY(!workspace.hasUnsavedChanges());
+        QCOMPARE(int(workspace.saved().current().dpi), 3);
+        // The replug is handled after the download: handles re-open, the poll resumes.
+        QTRY_VERIFY(rig.link().isOpen(ReceiverVendor));
+        QTRY_VERIFY(session.isPolling());
+        ProfileSet onDisk;
+        ProfileSetStore(rig.paths(), workspace.modelName()).loadSet(onDisk);
+        QCOMPARE(int(onDisk.current().dpi), 3);
     }
 };
 

@@ -1,8 +1,7 @@
-#include "app/AppContext.h"
 #include "app/MousecfgWidget.h"
-#include "platform/fake/FakePointerSpeed.h"
-#include "sim/VirtualMouse.h"
-#include "support/TempAppDir.h"
+#include "app/VirtualMouseMenu.h"
+#include "storage/ProfileWorkspace.h"
+#include "support/WindowRig.h"
 #include "widgets/OakPushButton.h"
 
 #include <QAction>
@@ -64,12 +63,14 @@ void sendMouse(QWidget& widget, QEvent::Type type, const QPoint& global, Qt::Mou
     QApplication::sendEvent(&widget, &event);
 }
 
-// A virtual mouse that is not plugged in: the window finds no mouse.
-void withoutMouse(AppContext& context)
+QSystemTrayIcon* trayIcon(WindowRig& rig)
 {
-    VirtualMouseOptions options;
-    options.receiverPlugged = false;
-    context.useVirtualMouse(std::make_shared<VirtualMouse>(options));
+    return rig.find<QSystemTrayIcon>(QStringLiteral("trayIcon"));
+}
+
+OakPushButton* languageButton(WindowRig& rig)
+{
+    return rig.find<OakPushButton>(QStringLiteral("languageButton"));
 }
 
 QByteArray uniqueProductName()
@@ -120,47 +121,57 @@ private Q_SLOTS:
 
     void startWithoutMouseKeepsTheWindowHiddenWithTrayIcon()
     {
-        TempAppDir dir;
-        AppContext context(dir.paths());
-        withoutMouse(context);
-        MousecfgWidget window(context);
+        WindowRig rig(WindowRig::unplugged());
+        MousecfgWidget& window = rig.open();
         QCOMPARE(window.presentModelCount(), 0);
         QVERIFY(window.isHidden());
-        QVERIFY(window.trayIcon()->isVisible());
+        QVERIFY(trayIcon(rig)->isVisible());
         QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(window.minimumSize(), QSize(999, 640));
 
-        const QList<QAction*> actions = window.trayIcon()->contextMenu()->actions();
+        const QList<QAction*> actions = trayIcon(rig)->contextMenu()->actions();
+        QCOMPARE(actions.size(), 2);
         QCOMPARE(actions.at(0)->text(), QStringLiteral("&Load Config"));
         QCOMPARE(actions.at(1)->text(), QStringLiteral("&Quit"));
-        // On the virtual mouse a third entry plugs it and presses its button.
+    }
+
+    void virtualMouseMenuPlugsAndPressesTheMouse()
+    {
+        WindowRig rig(WindowRig::unplugged());
+        std::unique_ptr<QMenu> menu(createVirtualMouseMenu(rig.mouse()));
+        const QList<QAction*> actions = menu->actions();
         QCOMPARE(actions.size(), 3);
-        QVERIFY(actions.at(2)->menu());
-        QCOMPARE(actions.at(2)->menu()->actions().size(), 3);
+        actions.at(0)->trigger();
+        QVERIFY(rig.mouse().isPlugged(VirtualIdentity::Receiver));
+        actions.at(1)->trigger();
+        QVERIFY(rig.mouse().isPlugged(VirtualIdentity::Cable));
+        actions.at(0)->trigger();
+        QVERIFY(!rig.mouse().isPlugged(VirtualIdentity::Receiver));
+        const quint8 before = rig.mouse().state().dpiStage;
+        actions.at(2)->trigger();
+        QVERIFY(rig.mouse().state().dpiStage != before);
     }
 
     void startLoadsTheProfilesWithTheSystemPointerSpeed()
     {
-        TempAppDir dir;
-        AppContext context(dir.paths());
-        withoutMouse(context);
-        context.pointerSpeed = std::make_unique<FakePointerSpeed>(17);
-        MousecfgWidget window(context);
-        QCOMPARE(window.profiles().profileNames[0], QStringLiteral("Profile 1"));
-        QCOMPARE(int(window.profiles().current().mousespeed), 17);
+        WindowRig rig(WindowRig::unplugged());
+        rig.setSystemPointerSpeed(17);
+        rig.open();
+        const ProfileWorkspace& workspace = rig.workspace();
+        QCOMPARE(workspace.working().profileNames[0], QStringLiteral("Profile 1"));
+        QCOMPARE(int(workspace.working().current().mousespeed), 17);
         // The saved state is what the files hold, before the system's speed.
-        QVERIFY(window.savedProfiles().current().mousespeed != 17);
+        QVERIFY(workspace.saved().current().mousespeed != 17);
+        QVERIFY(workspace.hasUnsavedChanges());
         // With no mouse there is no current model: the configuration's own folder.
         QVERIFY(
-            QFileInfo::exists(dir.paths().profileDir(QString()) + QStringLiteral("/DefaultProfile.prof")));
+            QFileInfo::exists(rig.paths().profileDir(QString()) + QStringLiteral("/DefaultProfile.prof")));
     }
 
     void windowTakesTheShapeOfItsBackground()
     {
-        TempAppDir dir;
-        AppContext context(dir.paths());
-        withoutMouse(context);
-        MousecfgWidget window(context);
+        WindowRig rig(WindowRig::unplugged());
+        MousecfgWidget& window = rig.open();
         const QRegion mask = window.mask();
         QVERIFY(mask.contains(QPoint(500, 320)));
         QVERIFY(!mask.contains(QPoint(0, 0)));
@@ -168,11 +179,9 @@ private Q_SLOTS:
 
     void missingBackgroundLeavesTheWindowWhole()
     {
-        TempAppDir dir;
-        QVERIFY(QFile::remove(dir.paths().skinFile(QStringLiteral("cfgMainback.png"))));
-        AppContext context(dir.paths());
-        withoutMouse(context);
-        MousecfgWidget window(context);
+        WindowRig rig(WindowRig::unplugged());
+        QVERIFY(QFile::remove(rig.paths().skinFile(QStringLiteral("cfgMainback.png"))));
+        MousecfgWidget& window = rig.open();
         QVERIFY(window.mask().isEmpty());
         window.show();
         const QImage shot = window.grab().toImage();
@@ -182,10 +191,8 @@ private Q_SLOTS:
 
     void dragMovesTheWindowPastASmallThreshold()
     {
-        TempAppDir dir;
-        AppContext context(dir.paths());
-        withoutMouse(context);
-        MousecfgWidget window(context);
+        WindowRig rig(WindowRig::unplugged());
+        MousecfgWidget& window = rig.open();
         window.show();
         window.move(100, 100);
         const QPoint start = window.frameGeometry().topLeft();
@@ -203,10 +210,8 @@ private Q_SLOTS:
 
     void trayClicksToggleTheWindow()
     {
-        TempAppDir dir;
-        AppContext context(dir.paths());
-        withoutMouse(context);
-        MousecfgWidget window(context);
+        WindowRig rig;
+        MousecfgWidget& window = rig.open();
         window.show();
         window.iconActivated(QSystemTrayIcon::Context);
         QVERIFY(window.isVisible());
@@ -214,49 +219,36 @@ private Q_SLOTS:
         QVERIFY(window.isHidden());
         window.iconActivated(QSystemTrayIcon::Trigger);
         QVERIFY(window.isVisible());
-
-        context.warningOpen = true;
-        window.iconActivated(QSystemTrayIcon::DoubleClick);
-        QVERIFY(window.isVisible());
     }
 
     void languageButtonShowsWithTwoLanguagesOrMore()
     {
-        TempAppDir dir;
-        {
-            AppContext context(dir.paths());
-            withoutMouse(context);
-            MousecfgWidget window(context);
-            QVERIFY(!window.languageButton()->isHidden());
-        }
-        QSettings(dir.paths().configFile(), QSettings::IniFormat)
+        WindowRig rig(WindowRig::unplugged());
+        rig.open();
+        QVERIFY(!languageButton(rig)->isHidden());
+        rig.close();
+        QSettings(rig.paths().configFile(), QSettings::IniFormat)
             .setValue(QStringLiteral("FONT_LIST/LANGNUM"), 1);
-        AppContext context(dir.paths());
-        withoutMouse(context);
-        MousecfgWidget window(context);
-        QVERIFY(window.languageButton()->isHidden());
+        rig.open();
+        QVERIFY(languageButton(rig)->isHidden());
     }
 
     void chosenLanguageTranslatesAndSurvivesARestart()
     {
-        TempAppDir dir;
-        {
-            AppContext context(dir.paths());
-            withoutMouse(context);
-            MousecfgWidget window(context);
-            QMenu* menu = window.languageButton()->menu();
-            QCOMPARE(menu->actions().size(), 3);
-            menu->actions().at(2)->trigger();
-            QCOMPARE(context.languageIndex, 2);
-            QCOMPARE(window.trayIcon()->contextMenu()->actions().at(1)->text(), QStringLiteral("結束(&Q)"));
-        }
-        QCOMPARE(QSettings(dir.paths().langConfigFile(), QSettings::IniFormat).value("Config/LangID").toInt(),
+        WindowRig rig(WindowRig::unplugged());
+        rig.open();
+        QMenu* menu = languageButton(rig)->menu();
+        QCOMPARE(menu->actions().size(), 3);
+        menu->actions().at(2)->trigger();
+        QCOMPARE(rig.ui().languageIndex(), 2);
+        QCOMPARE(trayIcon(rig)->contextMenu()->actions().at(1)->text(), QStringLiteral("結束(&Q)"));
+        rig.close();
+        QCOMPARE(QSettings(rig.paths().langConfigFile(), QSettings::IniFormat).value("Config/LangID").toInt(),
                  2);
-        AppContext context(dir.paths());
-        withoutMouse(context);
-        MousecfgWidget window(context);
-        QCOMPARE(context.languageIndex, 2);
-        QCOMPARE(window.trayIcon()->contextMenu()->actions().at(0)->text(), QStringLiteral("載入設定(&L)"));
+        rig.ui().setLanguageIndex(0);
+        rig.open();
+        QCOMPARE(rig.ui().languageIndex(), 2);
+        QCOMPARE(trayIcon(rig)->contextMenu()->actions().at(0)->text(), QStringLiteral("載入設定(&L)"));
     }
 
     void oneCopyRunsPerModel()

@@ -1,11 +1,11 @@
 #include "device/ConfigurationDownload.h"
-#include "hid/DeviceLink.h"
 #include "device/DeviceState.h"
-#include "hid/ModelIds.h"
 #include "device/OakGetBatteryThread.h"
 #include "device/OakProcessThread.h"
-#include "protocol/SensorTables.h"
+#include "hid/DeviceLink.h"
+#include "hid/ModelIds.h"
 #include "hid/VirtualClock.h"
+#include "protocol/SensorTables.h"
 #include "storage/AppConfig.h"
 #include "support/TempAppDir.h"
 #include "support/VirtualLink.h"
@@ -213,20 +213,18 @@ void TestThreads::stopWaitsForThePollToLeave()
 void TestThreads::failedDownloadStillSavesStateAndClosesTheDialog()
 {
     TempAppDir app;
-    AppConfig(app.paths()).setDiff(0);
+    (void)AppConfig(app.paths()).setDiff(0);
     VirtualLink v;
     v.link().closeAll(); // the first transfer fails
     DeviceState deviceState;
     ConfigurationDownload download(v.link(), deviceState, app.paths(), SensorTables::shipped());
 
-    ProfileSet saved;
-    OakProcessThread::Job job;
+    ApplyJob job;
     job.paths = app.paths();
     job.modelName = QStringLiteral("Wren W8");
     nameProfiles(job.working);
     job.working.profiles[0].dpi = 5;
     job.working.LiftHigh = 2;
-    job.savedState = &saved;
     OakProcessThread worker(download, job);
     OakProcessDialog dialog(app.paths().skinFile(QStringLiteral("process.png")));
     connect(&worker, &OakProcessThread::DoProcessDlg, &dialog, &OakProcessDialog::slotProcessDlg);
@@ -234,16 +232,16 @@ void TestThreads::failedDownloadStillSavesStateAndClosesTheDialog()
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QVERIFY(worker.wait(10000));
     QCOMPARE(int(worker.result()), int(TransferNoDevice));
-    QVERIFY(saved == job.working);
+    QVERIFY(worker.outcome().sent == job.working);
     QCOMPARE(AppConfig(app.paths()).diff(), 1);
-    QVERIFY(worker.saveResult().isOk());
+    QVERIFY(worker.outcome().saved.isOk());
     QVERIFY(QFileInfo::exists(app.paths().profileDir(job.modelName) + QStringLiteral("/Profile 1.prof")));
 }
 
 void TestThreads::successfulApplyClearsUnchangedMacroMarks()
 {
     TempAppDir app;
-    AppConfig(app.paths()).setDiff(1);
+    (void)AppConfig(app.paths()).setDiff(1);
     for (const char* name : {"kept", "fresh"})
         app.writeFile(QStringLiteral("Configs/MacroDB/%1.MSMACRO").arg(QLatin1String(name)),
                       "[Setting]\nCount=0\nWriteSign=1\n");
@@ -255,12 +253,12 @@ void TestThreads::successfulApplyClearsUnchangedMacroMarks()
     nameProfiles(saved);
     saved.profiles[0].buttons[3].Fun = 200;
     saved.profiles[0].buttons[3].macroname = QStringLiteral("kept");
-    OakProcessThread::Job job;
+    ApplyJob job;
     job.paths = app.paths();
     job.working = saved;
     job.working.profiles[0].buttons[4].Fun = 200; // newly bound
     job.working.profiles[0].buttons[4].macroname = QStringLiteral("fresh");
-    job.savedState = &saved;
+    job.previous = saved;
     ModelDescription model;
     model.buttonCount = 5;
     for (int i = 0; i < 5; ++i)
@@ -288,22 +286,19 @@ void TestThreads::successfulApplyClearsUnchangedMacroMarks()
 void TestThreads::stoppedApplyDoesNothing()
 {
     TempAppDir app;
-    AppConfig(app.paths()).setDiff(1);
+    (void)AppConfig(app.paths()).setDiff(1);
     VirtualLink v;
     DeviceState deviceState;
     ConfigurationDownload download(v.link(), deviceState, app.paths(), SensorTables::shipped());
-    ProfileSet saved;
-    saved.LiftHigh = 9;
-    OakProcessThread::Job job;
+    ApplyJob job;
     job.paths = app.paths();
-    job.savedState = &saved;
+    job.working.LiftHigh = 9;
     OakProcessThread worker(download, job);
     QSignalSpy done(&worker, &OakProcessThread::DoProcessDlg);
     worker.setStop(true);
     worker.start();
     QVERIFY(worker.wait(10000));
     QCOMPARE(done.count(), 0);
-    QCOMPARE(int(saved.LiftHigh), 9);
     QCOMPARE(v.mouse().counters().writes, 0);
     QCOMPARE(AppConfig(app.paths()).diff(), 1);
 }

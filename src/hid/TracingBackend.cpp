@@ -1,8 +1,12 @@
-#include "cli/TracingBackend.h"
-
-#include "protocol/Payload.h"
+#include "hid/TracingBackend.h"
 
 namespace {
+
+// Lower-case hexadecimal, one space between bytes.
+QByteArray hexBytes(const quint8* bytes, int count)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes), count).toHex(' ');
+}
 
 class TracingDevice : public HidDevice
 {

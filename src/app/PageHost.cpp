@@ -1,0 +1,78 @@
+#include "app/PageHost.h"
+
+#include "editors/EditorPage.h"
+#include "editors/PageEnvironment.h"
+#include "storage/ProfileWorkspace.h"
+
+namespace {
+
+// The model whose lighting is one for all of its profiles: its lighting
+// page always shows the first profile's.
+const QString kSharedLightingModel = QStringLiteral("4750");
+
+} // namespace
+
+PageHost::PageHost(const PageEnvironment& environment, ProfileWorkspace& workspace, QWidget* window)
+    : QObject(window), m_environment(environment), m_workspace(workspace),
+      m_pages(createPages(environment, window))
+{
+    for (const PagePlacement& placement : m_pages) {
+        EditorPage* page = placement.page;
+        connect(page, &EditorPage::edited, &m_workspace, &ProfileWorkspace::noteEdited);
+        connect(page, &EditorPage::pageRequested, this, &PageHost::pageRequested);
+        connect(page, &EditorPage::messageRequested, this, &PageHost::messageRequested);
+        connect(page, &EditorPage::hostEnabled, this, &PageHost::hostEnabled);
+    }
+    place();
+}
+
+void PageHost::place()
+{
+    for (const PagePlacement& placement : m_pages) {
+        const QRect& r = placement.designGeometry;
+        placement.page->setGeometry(m_environment.scaled(r.x()), m_environment.scaled(r.y()),
+                                    m_environment.scaled(r.width()), m_environment.scaled(r.height()));
+        placement.page->rescale();
+    }
+}
+
+void PageHost::showTab(int tab)
+{
+    m_shownTab = tab;
+    for (const PagePlacement& placement : m_pages)
+        placement.page->setVisible(placement.tab == tab);
+}
+
+ProfileData& PageHost::recordFor(const PagePlacement& placement)
+{
+    ProfileSet& set = m_workspace.working();
+    if (placement.record == PagePlacement::Record::LightingSlot &&
+        m_environment.model().modelName == kSharedLightingModel)
+        return set.profiles[0];
+    return m_workspace.current();
+}
+
+void PageHost::refresh()
+{
+    for (const PagePlacement& placement : m_pages)
+        placement.page->refresh(recordFor(placement), m_workspace.working());
+}
+
+void PageHost::collect()
+{
+    for (const PagePlacement& placement : m_pages)
+        placement.page->collect(m_workspace.working());
+    m_workspace.noteEdited();
+}
+
+void PageHost::reinitialise()
+{
+    for (const PagePlacement& placement : m_pages)
+        placement.page->reinitialise();
+}
+
+void PageHost::showActiveStage(int stage)
+{
+    for (const PagePlacement& placement : m_pages)
+        placement.page->showActiveStage(stage);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "editors/PageFactory.h"
+
+#include <QObject>
+#include <QVector>
+
+class PageEnvironment;
+class ProfileWorkspace;
+class QWidget;
+struct ProfileData;
+struct ProfileSet;
+
+// The window's pages: created once, placed by the scale, shown by tab,
+// refreshed from the profile workspace in a fixed order. Knows pages only
+// through their contract.
+class PageHost : public QObject
+{
+    Q_OBJECT
+public:
+    PageHost(const PageEnvironment& environment, ProfileWorkspace& workspace, QWidget* window);
+
+    // Places every page at its design geometry times the current scale.
+    void place();
+    // Shows the pages of one tab and hides the others.
+    void showTab(int tab);
+    int shownTab() const { return m_shownTab; }
+    // Shows the current record on every page.
+    void refresh();
+    // What the pages hold goes into the working set ("Apply").
+    void collect();
+    void reinitialise();
+    void showActiveStage(int stage);
+
+    const QVector<PagePlacement>& pages() const { return m_pages; }
+
+Q_SIGNALS:
+    void pageRequested(int tab);
+    void messageRequested(const QString& message);
+    void hostEnabled(bool enabled);
+
+private:
+    ProfileData& recordFor(const PagePlacement& placement);
+
+    const PageEnvironment& m_environment;
+    ProfileWorkspace& m_workspace;
+    QVector<PagePlacement> m_pages;
+    int m_shownTab = -1;
+};

@@ -1,0 +1,37 @@
+#include "editors/PageFactory.h"
+
+#include "editors/buttons/MousePictureView.h"
+#include "editors/buttons/OakBtnWindow.h"
+#include "editors/dpi/OakDPIWindow.h"
+#include "editors/lighting/OakColorWindow.h"
+#include "editors/macro/MacroDialog.h"
+#include "editors/performance/OakPointSpeed.h"
+#include "editors/performance/OakReportRate.h"
+
+namespace {
+
+template <typename Page>
+PagePlacement place(const PageEnvironment& environment, QWidget* parent, const char* objectName, int tab,
+                    const QRect& geometry, PagePlacement::Record record = PagePlacement::Record::CurrentSlot)
+{
+    auto* page = new Page(environment, parent);
+    page->setObjectName(QLatin1String(objectName));
+    page->hide();
+    return {page, tab, geometry, record};
+}
+
+} // namespace
+
+QVector<PagePlacement> createPages(const PageEnvironment& env, QWidget* parent)
+{
+    QVector<PagePlacement> pages;
+    pages << place<OakColorWindow>(env, parent, "lightingPage", 0, QRect(285, 342, 664, 199),
+                                   PagePlacement::Record::LightingSlot);
+    pages << place<MousePictureView>(env, parent, "mousePictures", 1, QRect(285, 74, 665, 266));
+    pages << place<OakBtnWindow>(env, parent, "buttonPage", 1, QRect(285, 342, 664, 199));
+    pages << place<OakPointSpeed>(env, parent, "pointerPage", 2, QRect(286, 413, 506, 77));
+    pages << place<OakReportRate>(env, parent, "reportRatePage", 2, QRect(746, 75, 149, 200));
+    pages << place<OakDPIWindow>(env, parent, "dpiPage", 2, QRect(286, 75, 456, 386));
+    pages << place<MacroDialog>(env, parent, "macroPage", 3, QRect(285, 74, 665, 467));
+    return pages;
+}

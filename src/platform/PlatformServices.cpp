@@ -1,0 +1,11 @@
+#include "platform/PlatformServices.h"
+
+PlatformServices PlatformServices::forThisSystem(const QString& appDir)
+{
+    PlatformServices services;
+    services.pointerSpeed = createPointerSpeed();
+    services.launcher = createProgramLauncher();
+    services.onScreenDisplay = createOnScreenDisplay(appDir);
+    services.makeKeyboardCapture = [] { return createKeyboardCapture(); };
+    return services;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "storage/AppPaths.h"
+#include "storage/ProfileSet.h"
+#include "storage/StorageResult.h"
+
+#include <QObject>
+#include <QString>
+
+// The profiles the user edits: the working set (five slots, the shared
+// sensor bytes and the slot names), the state last saved or sent, and which
+// slot is current. Pages edit the current record in place and say so with
+// noteEdited(); profile operations and the device session go through here,
+// never through the window.
+class ProfileWorkspace : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ProfileWorkspace(const AppPaths& paths, QObject* parent = nullptr);
+
+    const AppPaths& paths() const { return m_paths; }
+    // The model whose profile folder the slots load from and save to.
+    QString modelName() const { return m_modelName; }
+    void setModelName(const QString& name) { m_modelName = name; }
+
+    ProfileSet& working() { return m_working; }
+    const ProfileSet& working() const { return m_working; }
+    const ProfileSet& saved() const { return m_saved; }
+
+    int currentSlot() const { return m_working.ProfileID; }
+    ProfileData& current() { return m_working.current(); }
+    QString slotName(int slot) const;
+    // The slot other than `except` that holds the named profile, or -1.
+    int slotHolding(const QString& name, int except = -1) const;
+
+    // Loads every slot from disk; the saved state becomes the same.
+    void load();
+    // Makes slot current; with reload, reads its record again from the file
+    // of the profile named for it. Writes the choice to the configuration.
+    StorageResult select(int slot, bool reload);
+    // Replaces the current slot's record by the named profile's file and
+    // names the slot after it.
+    void loadIntoCurrent(const QString& profileName);
+    // Renames the profile held by the current slot (record and slot name).
+    void renameCurrent(const QString& newName);
+
+    // A page or operation changed the working set.
+    void noteEdited();
+    // The working set reached the disk and the mouse as `sent`.
+    void markSaved(const ProfileSet& sent);
+    bool hasUnsavedChanges() const { return m_working != m_saved; }
+
+Q_SIGNALS:
+    // The current slot or its record was replaced: pages show it again.
+    void currentChanged(int slot);
+    void unsavedChangesChanged(bool unsaved);
+
+private:
+    void announce();
+
+    AppPaths m_paths;
+    QString m_modelName;
+    ProfileSet m_working;
+    ProfileSet m_saved;
+    bool m_lastUnsaved = false;
+};
