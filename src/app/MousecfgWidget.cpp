@@ -266,6 +266,10 @@ void MousecfgWidget::slotWarnClose()
     m_discovery->openCurrentModel();
     reinitialise();
     m_discovery->setDeviceReady(true);
+    // A mouse that came but may not be opened: say why once the plug-in
+    // warning, which closes itself now, has gone.
+    if (!m_session->link().deniedPaths().isEmpty())
+        QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
 
 void MousecfgWidget::slot_show_mousename(QAction* action)

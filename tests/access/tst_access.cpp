@@ -35,6 +35,35 @@ OakMessageBox* shownMessageBox(QWidget& window)
     return nullptr;
 }
 
+// The main window on a virtual mouse whose nodes this user may not open.
+struct DeniedWindow
+{
+    explicit DeniedWindow(const VirtualMouseOptions& options)
+        : mouse(std::make_shared<VirtualMouse>(options)),
+          devices(std::make_shared<DeniedBackend>(mouse), mouse->clock()),
+          setup{dir.paths(), devices, ui, platform, std::make_unique<VirtualDeviceNotifier>(*mouse), nullptr}
+    {
+        platform.pointerSpeed = std::make_unique<FakePointerSpeed>(std::nullopt);
+        platform.launcher = std::make_unique<FakeProgramLauncher>();
+        platform.onScreenDisplay = std::make_unique<FakeOnScreenDisplay>();
+    }
+
+    void checkDiagnosis(const OakMessageBox& box) const
+    {
+        const QByteArray vendorPath = receiverPaths(*mouse).value(0);
+        QVERIFY2(box.text().contains(QString::fromLatin1(vendorPath)), qPrintable(box.text()));
+        QVERIFY(box.text().contains(QLatin1String(AccessDiagnosis::kFixCommand)));
+        QVERIFY(!box.text().contains(QStringLiteral("Dongle Disconnect!")));
+    }
+
+    TempAppDir dir;
+    std::shared_ptr<VirtualMouse> mouse;
+    DeviceServices devices;
+    UiSettings ui;
+    PlatformServices platform;
+    WindowSetup setup;
+};
+
 } // namespace
 
 // A mouse whose device nodes this user may not open is told apart from an
@@ -89,24 +118,25 @@ private slots:
 
     void windowShowsTheDiagnosisInsteadOfTheDisconnectWarning()
     {
-        TempAppDir dir;
-        auto mouse = std::make_shared<VirtualMouse>();
-        DeviceServices devices(std::make_shared<DeniedBackend>(mouse), mouse->clock());
-        UiSettings ui;
-        PlatformServices platform;
-        platform.pointerSpeed = std::make_unique<FakePointerSpeed>(std::nullopt);
-        platform.launcher = std::make_unique<FakeProgramLauncher>();
-        platform.onScreenDisplay = std::make_unique<FakeOnScreenDisplay>();
-        WindowSetup setup{dir.paths(), devices, ui, platform, std::make_unique<VirtualDeviceNotifier>(*mouse),
-                          nullptr};
-        MousecfgWidget window(setup);
-
+        DeniedWindow rig(VirtualMouseOptions{});
+        MousecfgWidget window(rig.setup);
         QTRY_VERIFY(shownMessageBox(window));
-        const OakMessageBox* box = shownMessageBox(window);
-        const QByteArray vendorPath = receiverPaths(*mouse).value(0);
-        QVERIFY2(box->text().contains(QString::fromLatin1(vendorPath)), qPrintable(box->text()));
-        QVERIFY(box->text().contains(QLatin1String(AccessDiagnosis::kFixCommand)));
-        QVERIFY(!box->text().contains(QStringLiteral("Dongle Disconnect!")));
+        rig.checkDiagnosis(*shownMessageBox(window));
+    }
+
+    void windowDiagnosesAMousePluggedInLater()
+    {
+        VirtualMouseOptions unplugged;
+        unplugged.receiverPlugged = false;
+        DeniedWindow rig(unplugged);
+        MousecfgWidget window(rig.setup);
+        QTRY_VERIFY(shownMessageBox(window));
+        QCOMPARE(shownMessageBox(window)->text(), QStringLiteral("Dongle Disconnect!"));
+
+        rig.mouse->plug(VirtualIdentity::Receiver);
+        QTRY_VERIFY(shownMessageBox(window) &&
+                    shownMessageBox(window)->text() != QStringLiteral("Dongle Disconnect!"));
+        rig.checkDiagnosis(*shownMessageBox(window));
     }
 };
 
