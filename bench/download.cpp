@@ -3,12 +3,12 @@
 // 10 ms after each write and 50 ms per macro built.
 
 #include "device/ConfigurationDownload.h"
-#include "hid/DeviceLink.h"
-#include "storage/ModelDescription.h"
 #include "device/DeviceState.h"
+#include "hid/DeviceLink.h"
 #include "protocol/SensorTables.h"
 #include "sim/VirtualMouse.h"
 #include "storage/MacroFiles.h"
+#include "storage/ModelDescription.h"
 #include "storage/ProfileSet.h"
 
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ void discardMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 void writeMacros(const AppPaths& paths)
 {
-    const MacroFiles files(paths);
+    MacroFiles files(paths);
     for (int m = 0; m < kMacros; ++m) {
         MacroRecord macro;
         macro.name = QStringLiteral("bench%1").arg(m);
@@ -36,7 +36,7 @@ void writeMacros(const AppPaths& paths)
             macro.events.append(MacroEvent::keyPress(quint8(4 + e)));
             macro.events.append(MacroEvent::keyRelease(quint8(4 + e)));
         }
-        files.save(macro);
+        (void)files.save(macro);
     }
 }
 

@@ -134,7 +134,7 @@ int main(int argc, char* argv[])
 
     const ProfileData profile = busyProfile(1);
     const QString reference = dir + QStringLiteral("/reference.prof");
-    ProfileFiles::saveProfile(profile, reference);
+    (void)ProfileFiles::saveProfile(profile, reference);
     const KeyValues pairs = keyValuesOf(reference);
     out << "profile keys: " << pairs.size() << ", file size: " << QFileInfo(reference).size() << " bytes, "
         << kRounds << " rounds each\n";
@@ -143,8 +143,11 @@ int main(int argc, char* argv[])
     for (const char* tag : {"save", "bare-save", "load", "bare-load"})
         prepareCopies(reference, dir, QLatin1String(tag));
     report(out, "save one profile",
-           timed([&](int r) { ProfileFiles::saveProfile(profile, copyName(dir, QStringLiteral("save"), r)); },
-                 [&](int r) { bareWrite(copyName(dir, QStringLiteral("bare-save"), r), pairs); }));
+           timed(
+               [&](int r) {
+                   (void)ProfileFiles::saveProfile(profile, copyName(dir, QStringLiteral("save"), r));
+               },
+               [&](int r) { bareWrite(copyName(dir, QStringLiteral("bare-save"), r), pairs); }));
 
     ProfileData loaded;
     int sink = 0;
@@ -163,8 +166,8 @@ int main(int argc, char* argv[])
         return QStringLiteral("%1-%2").arg(QLatin1String(tag)).arg(r);
     };
     for (int r = 0; r < kRounds; ++r) {
-        ProfileSetStore(paths, modelName("set", r)).saveSet(*set);
-        ProfileSetStore(paths, modelName("bare", r)).saveSet(*set);
+        (void)ProfileSetStore(paths, modelName("set", r)).saveSet(*set);
+        (void)ProfileSetStore(paths, modelName("bare", r)).saveSet(*set);
     }
     auto bareProfilePath = [&](int r, int i) {
         return paths.profileDir(modelName("bare", r)) + QStringLiteral("/Profile %1.prof").arg(i + 1);
@@ -194,7 +197,8 @@ int main(int argc, char* argv[])
         for (int i = 0; i < ProfileSet::kProfiles; ++i)
             bareWrite(bareProfilePath(r, i), pairs);
     };
-    report(out, "save of the set after a transfer",
-           timed([&](int r) { ProfileSetStore(paths, modelName("set", r)).saveSet(*set); }, bareSetSave));
+    report(
+        out, "save of the set after a transfer",
+        timed([&](int r) { (void)ProfileSetStore(paths, modelName("set", r)).saveSet(*set); }, bareSetSave));
     return sink == -1 ? 1 : 0;
 }

@@ -29,7 +29,7 @@ bool slotForKind(int identity, int kind, InterfaceSlot& slot)
 
 } // namespace
 
-DeviceDiscovery::DeviceDiscovery(DeviceSession& session, const AppConfig& config, QObject* parent)
+DeviceDiscovery::DeviceDiscovery(DeviceSession& session, AppConfig& config, QObject* parent)
     : QObject(parent), m_session(session), m_config(config)
 {
 }
@@ -110,8 +110,11 @@ void DeviceDiscovery::handleChange(const DeviceChange& change)
         if (entry.name == currentModel() && oneFlagSet && !reinitialised)
             m_session.reopenAfterPause();
     }
-    if (flagWasSet)
-        m_config.setDiff(1);
+    if (flagWasSet) {
+        const StorageResult written = m_config.setDiff(1);
+        if (!written.isOk())
+            qCWarning(lcHotPlug).noquote() << written.errorMessage();
+    }
     Q_EMIT connectionChanged();
 }
 

@@ -17,7 +17,7 @@ class DeviceDiscovery : public QObject
     Q_OBJECT
 
 public:
-    DeviceDiscovery(DeviceSession& session, const AppConfig& config, QObject* parent = nullptr);
+    DeviceDiscovery(DeviceSession& session, AppConfig& config, QObject* parent = nullptr);
 
     // At start: fills the device table for the configured model, enumerates
     // and rebuilds the list of present mice.
@@ -56,7 +56,7 @@ private:
     void setCurrentModel(const QString& name);
 
     DeviceSession& m_session;
-    const AppConfig& m_config;
+    AppConfig& m_config;
     QStringList m_presentModels;
     bool m_deviceReady = false;
 };

@@ -4,6 +4,7 @@
 #include "widgets/UiSettings.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QMenu>
 #include <QTranslator>
 
@@ -11,7 +12,7 @@ LanguageSwitcher::LanguageSwitcher(const AppPaths& paths, UiSettings& ui, QWidge
     : QObject(window), m_paths(paths), m_ui(ui), m_translator(new QTranslator(this)),
       m_button(new OakPushButton(window)), m_menu(new QMenu(window))
 {
-    const LanguageConfig languages(m_paths);
+    LanguageConfig languages(m_paths);
     m_ui.setLanguageIndex(languages.languageIndex());
     m_languages = languages.languageTable();
 
@@ -48,7 +49,9 @@ void LanguageSwitcher::choose(QAction* action)
     const bool loaded = load(index);
     m_ui.setLanguageIndex(index);
     m_button->setToolTip(action->text());
-    LanguageConfig(m_paths).setLanguageIndex(index);
+    const StorageResult stored = LanguageConfig(m_paths).setLanguageIndex(index);
+    if (!stored.isOk())
+        qWarning().noquote() << stored.errorMessage();
     if (!loaded)
         return;
     QCoreApplication::installTranslator(m_translator);

@@ -1,6 +1,7 @@
 #include "app/MousecfgWidget.h"
 
 #include "QtCompat.h"
+#include "app/CommitController.h"
 #include "app/DeviceDiscovery.h"
 #include "app/LanguageSwitcher.h"
 #include "app/PageHost.h"
@@ -12,6 +13,7 @@
 #include "storage/AppConfig.h"
 #include "storage/ProfileSetStore.h"
 #include "storage/ProfileWorkspace.h"
+#include "widgets/KitStyle.h"
 #include "widgets/OakMessageBox.h"
 #include "widgets/OakPushButton.h"
 #include "widgets/UiSettings.h"
@@ -58,7 +60,7 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
     readPointerSpeed();
     buildPages();
     writeDefaultProfile();
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    setStyleSheet(KitStyle::styleSheet(m_ui.themeColor(), m_ui.scale()));
     createTrayIcon();
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
@@ -224,6 +226,9 @@ void MousecfgWidget::buildPages()
     connect(m_workspace, &ProfileWorkspace::currentChanged, this, &MousecfgWidget::refreshPages);
     m_pages->showTab(m_model.lightingDisabled ? 1 : 0);
     refreshPages();
+    m_commit = new CommitController(*m_workspace, *m_session, *m_pages, m_model, this);
+    m_commit->setObjectName(QStringLiteral("commitController"));
+    m_pages->setObjectName(QStringLiteral("pageHost"));
 }
 
 void MousecfgWidget::writeDefaultProfile()

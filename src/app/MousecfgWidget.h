@@ -14,6 +14,7 @@
 #include <memory>
 
 class AppConfig;
+class CommitController;
 class DeviceDiscovery;
 class DeviceSession;
 class LanguageSwitcher;
@@ -90,6 +91,7 @@ private:
     ProfileWorkspace* m_workspace = nullptr;
     DeviceDiscovery* m_discovery = nullptr;
     PageHost* m_pages = nullptr;
+    CommitController* m_commit = nullptr;
 
     OakPushButton* m_closeButton = nullptr;
     OakPushButton* m_minimiseButton = nullptr;

@@ -149,7 +149,7 @@ int apply(CliSession& session, const CliOptions&)
     const AppPaths& paths = session.paths();
     if (!configurationReadable(paths))
         return ExitNoInput;
-    const AppConfig config(paths);
+    AppConfig config(paths);
     ApplyJob job;
     job.paths = paths;
     job.modelName = config.currentProductName();

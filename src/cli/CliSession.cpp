@@ -31,7 +31,7 @@ CliSession::~CliSession()
 
 bool CliSession::open()
 {
-    const AppConfig config(m_paths);
+    AppConfig config(m_paths);
     ModelChoice::findAndOpen(link(), QString::fromLatin1(config.mouseListName()),
                              config.currentProductName());
     return link().vendorHandle() != nullptr;

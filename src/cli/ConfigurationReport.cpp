@@ -41,7 +41,7 @@ const LedSetting* currentLed(const ProfileData& profile)
 
 ConfigurationReport::ConfigurationReport(const AppPaths& paths)
 {
-    const AppConfig config(paths);
+    AppConfig config(paths);
     const ProductDescription product(paths.productDescriptionFile());
     m_productName = config.currentProductName();
     m_sensorType = config.mouseSensor();

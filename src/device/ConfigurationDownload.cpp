@@ -44,7 +44,7 @@ quint8 ConfigurationDownload::sendMacros()
 bool ConfigurationDownload::buildMacroImage()
 {
     m_image.clear();
-    const MacroFiles macroFiles(m_paths);
+    MacroFiles macroFiles(m_paths);
     MacroNameTable& names = m_state.macroNames;
     for (const ProfileData& profile : m_state.set.profiles) {
         for (const ButtonAssignment& button : profile.buttons) {

@@ -33,7 +33,7 @@ int AppConfig::readInt(const char* key, int defaultValue) const
     return SettingsValues::readInt(file, QLatin1String(key), defaultValue);
 }
 
-StorageResult AppConfig::writeValue(const char* key, const QVariant& value) const
+StorageResult AppConfig::writeValue(const char* key, const QVariant& value)
 {
     SettingsWriter writer(filePath());
     writer.settings().setValue(QLatin1String(key), value);
@@ -44,12 +44,12 @@ int AppConfig::profileId() const
 {
     return readInt("Config/ProfileID");
 }
-StorageResult AppConfig::setProfileId(int profileId) const
+StorageResult AppConfig::setProfileId(int profileId)
 {
     return writeValue("Config/ProfileID", profileId);
 }
 
-StorageResult AppConfig::writeProfileAssignment(const ProfileSet& set) const
+StorageResult AppConfig::writeProfileAssignment(const ProfileSet& set)
 {
     SettingsWriter writer(filePath());
     QSettings& s = writer.settings();
@@ -67,7 +67,7 @@ void AppConfig::readSetConfig(ProfileSet& set) const
         set.profileNames[i] = SettingsValues::readText(s, ProfileSetKeys::profileNameKey(i));
 }
 
-StorageResult AppConfig::writeSetConfig(const ProfileSet& set) const
+StorageResult AppConfig::writeSetConfig(const ProfileSet& set)
 {
     SettingsWriter writer(filePath());
     ProfileSetKeys::writeSettings(writer.settings(), set);
@@ -79,7 +79,7 @@ int AppConfig::diff() const
 {
     return readInt("Config/Diff");
 }
-StorageResult AppConfig::setDiff(int diff) const
+StorageResult AppConfig::setDiff(int diff)
 {
     return writeValue("Config/Diff", diff);
 }
@@ -89,7 +89,7 @@ QString AppConfig::currentProductName() const
     return readText("Config/CurrentProductName");
 }
 
-StorageResult AppConfig::setCurrentProductName(const QString& name) const
+StorageResult AppConfig::setCurrentProductName(const QString& name)
 {
     return writeValue("Config/CurrentProductName", name);
 }
@@ -119,7 +119,7 @@ int AppConfig::battery() const
 {
     return readInt("Config/Battery");
 }
-StorageResult AppConfig::setBattery(int percent) const
+StorageResult AppConfig::setBattery(int percent)
 {
     return writeValue("Config/Battery", percent);
 }
@@ -156,7 +156,7 @@ QStringList AppConfig::profileList(const QString& modelName) const
     return names;
 }
 
-StorageResult AppConfig::writeProfileList(const QString& modelName, const QStringList& names) const
+StorageResult AppConfig::writeProfileList(const QString& modelName, const QStringList& names)
 {
     SettingsWriter writer(m_paths.modelConfigFile(modelName));
     QSettings& s = writer.settings();

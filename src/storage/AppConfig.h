@@ -25,20 +25,20 @@ public:
     QString filePath() const { return m_paths.configFile(); }
 
     int profileId() const;
-    StorageResult setProfileId(int profileId) const;
+    StorageResult setProfileId(int profileId);
     // The slot assignment: ProfileID, Count and the five slot names together.
-    StorageResult writeProfileAssignment(const ProfileSet& set) const;
+    StorageResult writeProfileAssignment(const ProfileSet& set);
 
     // The profile-set keys of "Config": the current profile (0 to 4), the
     // eight shared sensor bytes and the five slot names.
     void readSetConfig(ProfileSet& set) const;
-    StorageResult writeSetConfig(const ProfileSet& set) const;
+    StorageResult writeSetConfig(const ProfileSet& set);
 
     int diff() const;
-    StorageResult setDiff(int diff) const;
+    StorageResult setDiff(int diff);
 
     QString currentProductName() const;
-    StorageResult setCurrentProductName(const QString& name) const;
+    StorageResult setCurrentProductName(const QString& name);
 
     int colorId() const;
     // The theme colour; an index outside the table is clamped to it.
@@ -48,7 +48,7 @@ public:
     QString model() const;
     int batteryFull() const;
     int battery() const;
-    StorageResult setBattery(int percent) const;
+    StorageResult setBattery(int percent);
 
     int mouseSensor() const;
     // The lighting variant of the current product.
@@ -59,12 +59,12 @@ public:
 
     // The per-model library list of profile names, in library order.
     QStringList profileList(const QString& modelName) const;
-    StorageResult writeProfileList(const QString& modelName, const QStringList& names) const;
+    StorageResult writeProfileList(const QString& modelName, const QStringList& names);
 
 private:
     QString readText(const char* key) const;
     int readInt(const char* key, int defaultValue = 0) const;
-    StorageResult writeValue(const char* key, const QVariant& value) const;
+    StorageResult writeValue(const char* key, const QVariant& value);
 
     AppPaths m_paths;
 };

@@ -18,7 +18,7 @@ QString section(int slot)
 
 ConfigurationFile::ConfigurationFile(const QString& filePath) : m_filePath(filePath) {}
 
-StorageResult ConfigurationFile::writeProfileSection(int slot, const ProfileData& profile) const
+StorageResult ConfigurationFile::writeProfileSection(int slot, const ProfileData& profile)
 {
     SettingsWriter writer(m_filePath);
     ProfileCodec::write(writer.settings(), section(slot), profile, ProfileCodec::LightKeys::Excluded);
@@ -31,7 +31,7 @@ void ConfigurationFile::readProfileSection(int slot, ProfileData& profile) const
     ProfileCodec::read(file, section(slot), profile, ProfileCodec::LightKeys::Excluded);
 }
 
-StorageResult ConfigurationFile::exportConfiguration(const ProfileSet& set, const QString& productName) const
+StorageResult ConfigurationFile::exportConfiguration(const ProfileSet& set, const QString& productName)
 {
     SettingsWriter writer(m_filePath);
     QSettings& s = writer.settings();

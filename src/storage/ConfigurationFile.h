@@ -17,13 +17,13 @@ public:
 
     QString filePath() const { return m_filePath; }
 
-    StorageResult writeProfileSection(int slot, const ProfileData& profile) const;
+    StorageResult writeProfileSection(int slot, const ProfileData& profile);
     // LedMoveOFF and LedSleepTime keep the values the record had.
     void readProfileSection(int slot, ProfileData& profile) const;
 
     // Writes the marker, the nine set keys, the five slot names and the five
     // profile sections.
-    StorageResult exportConfiguration(const ProfileSet& set, const QString& productName) const;
+    StorageResult exportConfiguration(const ProfileSet& set, const QString& productName);
     // Reads the nine set keys (missing: 0), the slot names and the five
     // profile sections. A file without a slot's name key (as older exports
     // are) keeps that slot's current name rather than leaving it nameless.

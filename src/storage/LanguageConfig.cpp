@@ -31,7 +31,7 @@ int LanguageConfig::languageIndex() const
     return SettingsValues::readInt(file, QStringLiteral("Config/LangID"));
 }
 
-StorageResult LanguageConfig::setLanguageIndex(int index) const
+StorageResult LanguageConfig::setLanguageIndex(int index)
 {
     SettingsWriter writer(m_paths.langConfigFile());
     writer.settings().setValue(QStringLiteral("Config/LangID"), index);

@@ -33,7 +33,7 @@ public:
     explicit LanguageConfig(const AppPaths& paths);
 
     int languageIndex() const;
-    StorageResult setLanguageIndex(int index) const;
+    StorageResult setLanguageIndex(int index);
 
     LanguageTable languageTable() const;
     LanguageFont font(int languageIndex) const;

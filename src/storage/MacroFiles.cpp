@@ -66,7 +66,7 @@ StorageResult MacroFiles::checkedPath(const QString& name, QString* path) const
     return StorageResult::success();
 }
 
-StorageResult MacroFiles::save(const MacroRecord& macro, bool writeChangeMark) const
+StorageResult MacroFiles::save(const MacroRecord& macro, bool writeChangeMark)
 {
     QString path;
     StorageResult result = checkedPath(macro.name, &path);
@@ -117,7 +117,7 @@ QVector<MacroEvent> MacroFiles::readEvents(const QString& name) const
     return readEventsFrom(file);
 }
 
-StorageResult MacroFiles::readAndClearChangeMark(const QString& name, bool* wasMarked) const
+StorageResult MacroFiles::readAndClearChangeMark(const QString& name, bool* wasMarked)
 {
     const QString path = macroPath(name);
     bool marked = false;
@@ -143,7 +143,7 @@ QString MacroFiles::newMacroName() const
     }
 }
 
-StorageResult MacroFiles::createMacro(QString* name) const
+StorageResult MacroFiles::createMacro(QString* name)
 {
     if (m_list.countInUse() >= MacroList::kSlotCount)
         return StorageResult::failure(MacroList::fullMessage());
@@ -159,7 +159,7 @@ StorageResult MacroFiles::createMacro(QString* name) const
     return result;
 }
 
-StorageResult MacroFiles::removeMacro(const QString& name) const
+StorageResult MacroFiles::removeMacro(const QString& name)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
@@ -171,7 +171,7 @@ StorageResult MacroFiles::removeMacro(const QString& name) const
     return m_list.remove(name);
 }
 
-StorageResult MacroFiles::exportMacro(const QString& name, const QString& target) const
+StorageResult MacroFiles::exportMacro(const QString& name, const QString& target)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
@@ -187,7 +187,7 @@ StorageResult MacroFiles::exportMacro(const QString& name, const QString& target
     return StorageResult::success();
 }
 
-StorageResult MacroFiles::importMacro(const QString& source, QString* importedName) const
+StorageResult MacroFiles::importMacro(const QString& source, QString* importedName)
 {
     // The macro's name is the file's name without the extension; a file
     // chosen without it still lands as "<name>.MSMACRO", so that the listed

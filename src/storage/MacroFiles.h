@@ -27,23 +27,23 @@ public:
 
     // Writes the settings, Count and the events of the record under its
     // name; with writeChangeMark also WriteSign 1 (gun files carry none).
-    StorageResult save(const MacroRecord& macro, bool writeChangeMark = true) const;
+    StorageResult save(const MacroRecord& macro, bool writeChangeMark = true);
     MacroRecord load(const QString& name) const;
     // Count and events only, as a button binding and the download read them.
     QVector<MacroEvent> readEvents(const QString& name) const;
     // Clears WriteSign when it is set; wasMarked tells whether it was.
-    StorageResult readAndClearChangeMark(const QString& name, bool* wasMarked = nullptr) const;
+    StorageResult readAndClearChangeMark(const QString& name, bool* wasMarked = nullptr);
 
     // "name_<n>" with the smallest n whose file does not exist.
     QString newMacroName() const;
     // Saves an empty macro (default delay 10, loop time 1) under a new name
     // and lists it; fails when the list is full.
-    StorageResult createMacro(QString* name) const;
-    StorageResult removeMacro(const QString& name) const;
-    StorageResult exportMacro(const QString& name, const QString& target) const;
+    StorageResult createMacro(QString* name);
+    StorageResult removeMacro(const QString& name);
+    StorageResult exportMacro(const QString& name, const QString& target);
     // Copies a macro file into the macro folder under its own base name and
     // lists it; refused with "Macro Exist!" when that name is taken.
-    StorageResult importMacro(const QString& source, QString* importedName = nullptr) const;
+    StorageResult importMacro(const QString& source, QString* importedName = nullptr);
 
     static QString existsMessage();
 

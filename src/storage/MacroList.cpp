@@ -45,14 +45,14 @@ bool MacroList::contains(const QString& name) const
     return !name.isEmpty() && entries().contains(name);
 }
 
-StorageResult MacroList::writeSlot(int slot, const QString& name) const
+StorageResult MacroList::writeSlot(int slot, const QString& name)
 {
     SettingsWriter writer(m_filePath);
     writer.settings().setValue(slotKey(slot), name);
     return writer.finish();
 }
 
-StorageResult MacroList::add(const QString& name) const
+StorageResult MacroList::add(const QString& name)
 {
     const int slot = int(entries().indexOf(QString()));
     if (slot < 0)
@@ -60,13 +60,13 @@ StorageResult MacroList::add(const QString& name) const
     return writeSlot(slot, name);
 }
 
-StorageResult MacroList::remove(const QString& name) const
+StorageResult MacroList::remove(const QString& name)
 {
     const int slot = name.isEmpty() ? -1 : int(entries().indexOf(name));
     return slot < 0 ? StorageResult::success() : writeSlot(slot, QString());
 }
 
-StorageResult MacroList::rename(const QString& oldName, const QString& newName) const
+StorageResult MacroList::rename(const QString& oldName, const QString& newName)
 {
     const int slot = oldName.isEmpty() ? -1 : int(entries().indexOf(oldName));
     return slot < 0 ? StorageResult::success() : writeSlot(slot, newName);

@@ -24,15 +24,15 @@ public:
     bool contains(const QString& name) const;
 
     // Puts the name into the first free slot; fails when all 50 are in use.
-    StorageResult add(const QString& name) const;
+    StorageResult add(const QString& name);
     // Empties the slot holding the name; a name not in the list changes nothing.
-    StorageResult remove(const QString& name) const;
-    StorageResult rename(const QString& oldName, const QString& newName) const;
+    StorageResult remove(const QString& name);
+    StorageResult rename(const QString& oldName, const QString& newName);
 
     static QString fullMessage();
 
 private:
-    StorageResult writeSlot(int slot, const QString& name) const;
+    StorageResult writeSlot(int slot, const QString& name);
 
     QString m_filePath;
 };

@@ -30,7 +30,7 @@ ModelDescription ModelDescription::read(const AppPaths& paths, const QString& mo
 {
     ModelDescription model;
     const ProductDescription product(paths.productDescriptionFile());
-    const AppConfig config(paths);
+    AppConfig config(paths);
     model.described = product.exists();
     model.modelName = modelName;
     model.productName = product.productName();

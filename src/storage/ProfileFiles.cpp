@@ -88,7 +88,7 @@ void ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
     ProfileCodec::read(file, kSection, profile, ProfileCodec::LightKeys::Included);
 }
 
-StorageResult ProfileFiles::saveNamedProfile(const ProfileData& profile, const QString& name) const
+StorageResult ProfileFiles::saveNamedProfile(const ProfileData& profile, const QString& name)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
@@ -105,7 +105,7 @@ void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) c
     loadProfile(profile, path);
 }
 
-StorageResult ProfileFiles::writeStoredDpi(const QString& name, quint8 dpi) const
+StorageResult ProfileFiles::writeStoredDpi(const QString& name, quint8 dpi)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
@@ -130,7 +130,7 @@ QString ProfileFiles::readProductMarker(const QString& path)
 }
 
 StorageResult ProfileFiles::exportProfile(const QString& name, const QString& productName,
-                                          const QString& target) const
+                                          const QString& target)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
@@ -146,7 +146,7 @@ StorageResult ProfileFiles::exportProfile(const QString& name, const QString& pr
 }
 
 StorageResult ProfileFiles::importProfile(const QString& source, const QString& productName,
-                                          QString* importedName) const
+                                          QString* importedName)
 {
     if (readProductMarker(source) != productName)
         return StorageResult::failure(wrongModelMessage());
@@ -158,7 +158,7 @@ StorageResult ProfileFiles::importProfile(const QString& source, const QString& 
     return result;
 }
 
-StorageResult ProfileFiles::copyProfile(const QString& sourcePath, const QString& newName) const
+StorageResult ProfileFiles::copyProfile(const QString& sourcePath, const QString& newName)
 {
     QString target;
     StorageResult result = checkedPath(newName, &target);
@@ -170,7 +170,7 @@ StorageResult ProfileFiles::copyProfile(const QString& sourcePath, const QString
     return QFile::copy(sourcePath, target) ? StorageResult::success() : copyFailed(sourcePath, target);
 }
 
-StorageResult ProfileFiles::renameProfile(const QString& oldName, const QString& newName) const
+StorageResult ProfileFiles::renameProfile(const QString& oldName, const QString& newName)
 {
     QString from;
     QString to;
@@ -187,7 +187,7 @@ StorageResult ProfileFiles::renameProfile(const QString& oldName, const QString&
         QCoreApplication::translate("ProfileFiles", "Could not rename %1 to %2.").arg(from, to));
 }
 
-StorageResult ProfileFiles::removeProfile(const QString& name) const
+StorageResult ProfileFiles::removeProfile(const QString& name)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);

@@ -29,10 +29,10 @@ public:
     static StorageResult saveProfile(const ProfileData& profile, const QString& path);
     static void loadProfile(ProfileData& profile, const QString& path);
 
-    StorageResult saveNamedProfile(const ProfileData& profile, const QString& name) const;
+    StorageResult saveNamedProfile(const ProfileData& profile, const QString& name);
     void loadNamedProfile(ProfileData& profile, const QString& name) const;
     // Stores the active DPI stage the mouse reported into the named profile.
-    StorageResult writeStoredDpi(const QString& name, quint8 dpi) const;
+    StorageResult writeStoredDpi(const QString& name, quint8 dpi);
 
     // "MouseName/Name": which model a file that left the program belongs to.
     static StorageResult writeProductMarker(const QString& productName, const QString& path);
@@ -40,15 +40,14 @@ public:
 
     // Writes the product marker into the named profile's file, then copies it
     // to the target; an existing target is left as it was and reported.
-    StorageResult exportProfile(const QString& name, const QString& productName, const QString& target) const;
+    StorageResult exportProfile(const QString& name, const QString& productName, const QString& target);
     // Copies a profile file of this model into the profile folder under its
     // own base name, which it returns through importedName.
-    StorageResult importProfile(const QString& source, const QString& productName,
-                                QString* importedName) const;
+    StorageResult importProfile(const QString& source, const QString& productName, QString* importedName);
     // Copies a stored profile (or the default profile) to a new name.
-    StorageResult copyProfile(const QString& sourcePath, const QString& newName) const;
-    StorageResult renameProfile(const QString& oldName, const QString& newName) const;
-    StorageResult removeProfile(const QString& name) const;
+    StorageResult copyProfile(const QString& sourcePath, const QString& newName);
+    StorageResult renameProfile(const QString& oldName, const QString& newName);
+    StorageResult removeProfile(const QString& name);
 
     static QString existsMessage();
     static QString wrongModelMessage();

@@ -18,7 +18,7 @@ void ProfileSetStore::loadSet(ProfileSet& set) const
         m_files.loadNamedProfile(set.profiles[i], set.profileNames[i]);
 }
 
-StorageResult ProfileSetStore::saveSet(const ProfileSet& set) const
+StorageResult ProfileSetStore::saveSet(const ProfileSet& set)
 {
     StorageResult result = m_config.writeSetConfig(set);
     for (int i = 0; i < ProfileSet::kProfiles; ++i) {
@@ -32,7 +32,7 @@ StorageResult ProfileSetStore::saveSet(const ProfileSet& set) const
     return result;
 }
 
-StorageResult ProfileSetStore::selectProfile(ProfileSet& set, int index, const QString& reloadName) const
+StorageResult ProfileSetStore::selectProfile(ProfileSet& set, int index, const QString& reloadName)
 {
     if (index < 0 || index >= ProfileSet::kProfiles)
         return StorageResult::failure(
@@ -46,7 +46,7 @@ StorageResult ProfileSetStore::selectProfile(ProfileSet& set, int index, const Q
     return m_config.setProfileId(index);
 }
 
-StorageResult ProfileSetStore::writeDefaultProfile() const
+StorageResult ProfileSetStore::writeDefaultProfile()
 {
     ProfileData profile;
     ProfileDefaults::resetProfile(profile, m_product);

@@ -24,14 +24,15 @@ public:
     // After a transfer: the Config keys with all five slot names, and every
     // slot saved under its own name. Slots that cannot be saved are reported
     // together; the others are saved all the same.
-    StorageResult saveSet(const ProfileSet& set) const;
+    StorageResult saveSet(const ProfileSet& set);
     // Makes the slot current; with a name, reloads the slot from that
     // profile's file (the name becomes the slot's). Writes Config/ProfileID.
-    StorageResult selectProfile(ProfileSet& set, int index, const QString& reloadName = QString()) const;
+    StorageResult selectProfile(ProfileSet& set, int index, const QString& reloadName = QString());
     // A freshly reset profile, replacing the default profile file.
-    StorageResult writeDefaultProfile() const;
+    StorageResult writeDefaultProfile();
 
     const ProfileFiles& files() const { return m_files; }
+    ProfileFiles& files() { return m_files; }
 
 private:
     AppConfig m_config;

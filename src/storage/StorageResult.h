@@ -5,7 +5,7 @@
 // The outcome of a write to disk. Reads never fail (a missing or damaged file
 // reads as defaults), but the user must learn when a save did not reach the
 // disk, so every write returns one of these with a message that can be shown.
-class StorageResult
+class [[nodiscard]] StorageResult
 {
 public:
     static StorageResult success() { return StorageResult(); }

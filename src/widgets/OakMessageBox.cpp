@@ -1,6 +1,7 @@
 #include "widgets/OakMessageBox.h"
 
 #include "widgets/OakPushButton.h"
+#include "widgets/SkinImage.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,10 +30,13 @@ OakMessageBox::OakMessageBox(QWidget* parent, Kind kind, const QString& title, c
 
     if (kind == TellWithReceiver) {
         auto* picture = new QLabel(this);
-        const QPixmap image(pictureFile);
-        if (!image.isNull())
-            picture->setPixmap(image.scaled(px(image.width()), px(image.height()), Qt::KeepAspectRatio,
-                                            Qt::SmoothTransformation));
+        const QSize design = SkinImage::designSize(pictureFile);
+        if (design.isValid()) {
+            const qreal ratio = devicePixelRatioF();
+            QPixmap image = SkinImage::pixmap(pictureFile, design * scale * ratio, themeColor);
+            image.setDevicePixelRatio(ratio);
+            picture->setPixmap(image);
+        }
         picture->setAlignment(Qt::AlignCenter);
         layout->addWidget(picture);
     }

@@ -1,13 +1,23 @@
 #include "widgets/OakProcessDialog.h"
 
+#include "widgets/SkinImage.h"
+
 #include <QLabel>
 #include <QMovie>
 #include <QPainter>
 #include <QTimer>
 
-OakProcessDialog::OakProcessDialog(const QString& backgroundFile, QWidget* parent)
-    : QDialog(parent), m_background(backgroundFile)
+// The animation is compiled into a static library, whose resources register
+// only when asked to. Outside any namespace, as the resource's own functions are.
+static void registerSkinResources()
 {
+    Q_INIT_RESOURCE(skin);
+}
+
+OakProcessDialog::OakProcessDialog(const QString& backgroundFile, QWidget* parent)
+    : QDialog(parent), m_backgroundFile(backgroundFile)
+{
+    registerSkinResources();
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
@@ -55,8 +65,11 @@ void OakProcessDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (!m_background.isNull()) {
-        painter.drawPixmap(rect(), m_background);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap background = SkinImage::pixmap(m_backgroundFile, size() * ratio);
+    if (!background.isNull()) {
+        background.setDevicePixelRatio(ratio);
+        painter.drawPixmap(rect(), background);
     } else {
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0, 0, 0, 170));

@@ -30,7 +30,7 @@ protected:
 private:
     void centreOnParent();
 
-    QPixmap m_background;
+    QString m_backgroundFile;
     QLabel* m_animation = nullptr;
     QMovie* m_movie = nullptr;
     QTimer* m_spinTimer = nullptr;

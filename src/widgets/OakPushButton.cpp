@@ -1,5 +1,7 @@
 #include "widgets/OakPushButton.h"
 
+#include "widgets/SkinImage.h"
+
 #include <QPainter>
 
 OakPushButton::OakPushButton(QWidget* parent) : QPushButton(parent)
@@ -11,9 +13,10 @@ OakPushButton::OakPushButton(QWidget* parent) : QPushButton(parent)
 
 void OakPushButton::setImages(const QString& normal, const QString& hover, const QString& pressed)
 {
-    m_images[0] = QPixmap(normal);
-    m_images[1] = hover.isEmpty() ? QPixmap() : QPixmap(hover);
-    m_images[2] = pressed.isEmpty() ? QPixmap() : QPixmap(pressed);
+    const auto readable = [](const QString& file) { return SkinImage::exists(file) ? file : QString(); };
+    m_images[0] = readable(normal);
+    m_images[1] = readable(hover);
+    m_images[2] = readable(pressed);
     update();
 }
 
@@ -50,10 +53,14 @@ void OakPushButton::leaveEvent(QEvent* event)
     QPushButton::leaveEvent(event);
 }
 
-const QPixmap& OakPushButton::imageForState() const
+QPixmap OakPushButton::imageForState() const
 {
     const int state = (isDown() || m_highlighted || isChecked()) ? 2 : (m_hovered ? 1 : 0);
-    return m_images[state].isNull() ? m_images[0] : m_images[state];
+    const QString& file = m_images[state].isEmpty() ? m_images[0] : m_images[state];
+    const qreal ratio = devicePixelRatioF();
+    QPixmap image = SkinImage::pixmap(file, size() * ratio, m_themeColor);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 void OakPushButton::paintEvent(QPaintEvent*)
@@ -61,6 +68,8 @@ void OakPushButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (hasImages()) {
+        if (!isEnabled())
+            painter.setOpacity(0.4);
         painter.drawPixmap(rect(), imageForState());
         return;
     }

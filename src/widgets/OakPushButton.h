@@ -4,9 +4,11 @@
 #include <QPixmap>
 #include <QPushButton>
 
-// The push button of the widget kit: shows one of three images (normal,
+// The push button of the widget kit: shows one of three skin images (normal,
 // hover, pressed) or, without images, its text in the theme colour. A button
 // whose images are missing falls back to its text, so it never vanishes.
+// Images are drawn at the button's size from their SVG sources, with their
+// accent parts in the theme colour, and faded while the button is disabled.
 class OakPushButton : public QPushButton
 {
     Q_OBJECT
@@ -18,7 +20,7 @@ public:
     // unreadable hover or pressed image reuses the normal one.
     void setImages(const QString& normal, const QString& hover = QString(),
                    const QString& pressed = QString());
-    bool hasImages() const { return !m_images[0].isNull(); }
+    bool hasImages() const { return !m_images[0].isEmpty(); }
 
     void setThemeColor(const QColor& color);
     QColor themeColor() const { return m_themeColor; }
@@ -42,9 +44,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QPixmap& imageForState() const;
+    QPixmap imageForState() const;
 
-    QPixmap m_images[3];
+    // Paths of the readable images; an empty path when missing.
+    QString m_images[3];
     QColor m_themeColor{255, 0, 0};
     bool m_hovered = false;
     bool m_highlighted = false;

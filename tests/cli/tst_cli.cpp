@@ -99,7 +99,7 @@ private slots:
 void TestCli::applyWritesTheStoredConfiguration()
 {
     TempAppDir app;
-    AppConfig(app.paths()).setDiff(1);
+    QVERIFY(AppConfig(app.paths()).setDiff(1).isOk());
     const ProfileSet set = storedSet();
     storeConfiguration(app, set);
     const Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),

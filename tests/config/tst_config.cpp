@@ -35,7 +35,7 @@ private slots:
 void TestConfig::missingFileGivesDefaults()
 {
     TempAppDir app(false);
-    const AppConfig config(app.paths());
+    AppConfig config(app.paths());
     QCOMPARE(config.profileId(), 0);
     QCOMPARE(config.diff(), 0);
     QCOMPARE(config.currentProductName(), QString());
@@ -54,7 +54,7 @@ void TestConfig::missingFileGivesDefaults()
 void TestConfig::readsTheShippedConfiguration()
 {
     TempAppDir app;
-    const AppConfig config(app.paths());
+    AppConfig config(app.paths());
     QCOMPARE(config.themeColor(), QColor(255, 125, 0));
     QCOMPARE(config.batteryFull(), 4200);
     QCOMPARE(config.model(), QStringLiteral("W8"));
@@ -93,7 +93,7 @@ void TestConfig::themeColourIsClampedToTheTable()
 void TestConfig::writesReadBackWithDocumentedKeys()
 {
     TempAppDir app;
-    const AppConfig config(app.paths());
+    AppConfig config(app.paths());
     QVERIFY(config.setDiff(1).isOk());
     QVERIFY(config.setBattery(73).isOk());
     QVERIFY(config.setProfileId(4).isOk());
@@ -122,7 +122,7 @@ void TestConfig::writesReadBackWithDocumentedKeys()
 void TestConfig::setKeysRoundTrip()
 {
     TempAppDir app(false);
-    const AppConfig config(app.paths());
+    AppConfig config(app.paths());
     auto set = std::make_unique<ProfileSet>();
     set->ProfileID = 1;
     set->AngleValue = 2;
@@ -148,7 +148,7 @@ void TestConfig::setKeysRoundTrip()
 void TestConfig::profileListRoundTrip()
 {
     TempAppDir app(false);
-    const AppConfig config(app.paths());
+    AppConfig config(app.paths());
     const QStringList names = {QStringLiteral("Profile 1"), QStringLiteral("Gaming"),
                                QStringLiteral("Office")};
     QVERIFY(config.writeProfileList(QStringLiteral("Wren W8"), names).isOk());
@@ -185,7 +185,7 @@ void TestConfig::failedWritesAreReported()
 {
     TempAppDir app(false);
     app.writeFile(QStringLiteral("Configs"), "a file where the folder should be");
-    const AppConfig config(app.paths());
+    AppConfig config(app.paths());
     const StorageResult result = config.setDiff(1);
     QVERIFY(!result.isOk());
     QVERIFY(result.errorMessage().contains(QLatin1String("Config.ini")));
@@ -201,7 +201,7 @@ void TestConfig::hostileConfigurationLoadsSafely()
     while (big.size() < 10 * 1024 * 1024)
         big.append("k\\x0000=\\x0\\xffff\\0@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1\\0\\0)\n");
     app.writeFile(QStringLiteral("Configs/Config.ini"), big);
-    const AppConfig config(app.paths());
+    AppConfig config(app.paths());
     QCOMPARE(config.batteryFull(), -7);
     auto set = std::make_unique<ProfileSet>();
     config.readSetConfig(*set);

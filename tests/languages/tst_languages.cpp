@@ -21,7 +21,7 @@ private slots:
 void TestLanguages::readsTheShippedTable()
 {
     TempAppDir app;
-    const LanguageConfig languages(app.paths());
+    LanguageConfig languages(app.paths());
     QCOMPARE(languages.languageIndex(), 0);
     const LanguageTable table = languages.languageTable();
     QCOMPARE(table.count, 3);
@@ -40,7 +40,7 @@ void TestLanguages::readsTheShippedTable()
 void TestLanguages::missingFilesGiveLanguageZeroAndAnEmptyTable()
 {
     TempAppDir app(false);
-    const LanguageConfig languages(app.paths());
+    LanguageConfig languages(app.paths());
     QCOMPARE(languages.languageIndex(), 0);
     QCOMPARE(languages.languageTable().count, 0);
     QCOMPARE(languages.font(0).family, QString());
@@ -51,7 +51,7 @@ void TestLanguages::missingFilesGiveLanguageZeroAndAnEmptyTable()
 void TestLanguages::chosenLanguageIsStored()
 {
     TempAppDir app;
-    const LanguageConfig languages(app.paths());
+    LanguageConfig languages(app.paths());
     QVERIFY(languages.setLanguageIndex(2).isOk());
     QCOMPARE(QSettings(app.paths().langConfigFile(), QSettings::IniFormat)
                  .value(QStringLiteral("Config/LangID"))
@@ -75,7 +75,7 @@ void TestLanguages::indexOutsideTheTableMeansNoTranslation()
     TempAppDir app;
     app.writeFile(QStringLiteral("Configs/Config.ini"), "[FONT_LIST]\nLANGNUM=3\nLangFile_3=xx\nFONT_3=F\n"
                                                         "FONT_SIZE_3=9\nFONT_10=G\n");
-    const LanguageConfig languages(app.paths());
+    LanguageConfig languages(app.paths());
     QCOMPARE(languages.translationFile(index), QString());
     if (index < 0 || index > 9)
         QCOMPARE(languages.font(index).family, QString());
@@ -90,7 +90,7 @@ void TestLanguages::hostileTablesLoadSafely()
         contents.append("\x01\xfe[\\x]=\n");
     app.writeFile(QStringLiteral("Configs/Config.ini"), contents);
     app.writeFile(QStringLiteral("Configs/LangConfig.ini"), "[Config]\nLangID=@Variant(\\0\\0)\n");
-    const LanguageConfig languages(app.paths());
+    LanguageConfig languages(app.paths());
     const LanguageTable table = languages.languageTable();
     QCOMPARE(table.count, LanguageTable::kMaxLanguages);
     QCOMPARE(table.names[2], QStringLiteral("a, b"));

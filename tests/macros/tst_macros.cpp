@@ -98,7 +98,7 @@ void TestMacros::delayCounts()
 void TestMacros::saveAndLoadRoundTrip()
 {
     TempAppDir app(false);
-    const MacroFiles files(app.paths());
+    MacroFiles files(app.paths());
     const MacroRecord saved = sampleMacro(QStringLiteral("Reload"), 40);
     QVERIFY(files.save(saved).isOk());
     const MacroRecord loaded = files.load(QStringLiteral("Reload"));
@@ -125,7 +125,7 @@ void TestMacros::saveAndLoadRoundTrip()
 void TestMacros::shorterSaveLeavesStaleKeysThatCountHides()
 {
     TempAppDir app(false);
-    const MacroFiles files(app.paths());
+    MacroFiles files(app.paths());
     QVERIFY(files.save(sampleMacro(QStringLiteral("m"), 5)).isOk());
     QVERIFY(files.save(sampleMacro(QStringLiteral("m"), 3)).isOk());
     QVERIFY(bare(files, QStringLiteral("m")).contains(QStringLiteral("Setting/Map_4")));
@@ -136,7 +136,7 @@ void TestMacros::shorterSaveLeavesStaleKeysThatCountHides()
 void TestMacros::changeMarkIsSetBySaveAndClearedOnce()
 {
     TempAppDir app(false);
-    const MacroFiles files(app.paths());
+    MacroFiles files(app.paths());
     MacroRecord macro = sampleMacro(QStringLiteral("m"), 2);
     macro.WriteSign = 0;
     QVERIFY(files.save(macro).isOk());
@@ -154,7 +154,7 @@ void TestMacros::changeMarkIsSetBySaveAndClearedOnce()
 void TestMacros::gunFilesCarryNoChangeMark()
 {
     TempAppDir app(false);
-    const MacroFiles files(app.paths());
+    MacroFiles files(app.paths());
     QVERIFY(files.save(sampleMacro(QStringLiteral("gun"), 4), false).isOk());
     QVERIFY(!bare(files, QStringLiteral("gun")).contains(QStringLiteral("Setting/WriteSign")));
 }
@@ -162,7 +162,7 @@ void TestMacros::gunFilesCarryNoChangeMark()
 void TestMacros::missingFileReadsEmpty()
 {
     TempAppDir app(false);
-    const MacroFiles files(app.paths());
+    MacroFiles files(app.paths());
     const MacroRecord macro = files.load(QStringLiteral("none"));
     QCOMPARE(macro.name, QStringLiteral("none"));
     QVERIFY(macro.events.isEmpty());
@@ -176,8 +176,8 @@ void TestMacros::missingFileReadsEmpty()
 void TestMacros::newMacrosTakeFreeNamesAndSlots()
 {
     TempAppDir app(false);
-    const MacroFiles files(app.paths());
-    const MacroList list(app.paths());
+    MacroFiles files(app.paths());
+    MacroList list(app.paths());
     QVERIFY(files.save(sampleMacro(QStringLiteral("name_1"), 1)).isOk());
     QString first;
     QString second;
@@ -211,8 +211,8 @@ void TestMacros::newMacrosTakeFreeNamesAndSlots()
 void TestMacros::fullListRefusesNewMacros()
 {
     TempAppDir app(false);
-    const MacroFiles files(app.paths());
-    const MacroList list(app.paths());
+    MacroFiles files(app.paths());
+    MacroList list(app.paths());
     for (int i = 0; i < MacroList::kSlotCount; ++i)
         QVERIFY(list.add(QStringLiteral("m%1").arg(i)).isOk());
     QCOMPARE(list.countInUse(), 50);
@@ -228,7 +228,7 @@ void TestMacros::fullListRefusesNewMacros()
 void TestMacros::importAndExport()
 {
     TempAppDir app(false);
-    const MacroFiles files(app.paths());
+    MacroFiles files(app.paths());
     const QString source =
         app.writeFile(QStringLiteral("in/Spray.v2.MSMACRO"), "[Setting]\nCount=1\nMap_0=132\nDataL_0=4\n");
     QString name;
@@ -254,7 +254,7 @@ void TestMacros::importAndExport()
 void TestMacros::unsafeNamesAreRefused()
 {
     TempAppDir app;
-    const MacroFiles files(app.paths());
+    MacroFiles files(app.paths());
     const QString names[] = {QString(), QStringLiteral("../Config"), QStringLiteral("a/b"),
                              QStringLiteral("x\ny"), QStringLiteral("a:b")};
     for (const QString& name : names) {
@@ -297,7 +297,7 @@ void TestMacros::hostileFilesLoadSafely()
     QFETCH(int, count);
     TempAppDir app(false);
     app.writeFile(QStringLiteral("Configs/MacroDB/bad.MSMACRO"), contents);
-    const MacroFiles files(app.paths());
+    MacroFiles files(app.paths());
     QCOMPARE(files.load(QStringLiteral("bad")).events.size(), count);
     QCOMPARE(files.readEvents(QStringLiteral("bad")).size(), count);
 }

@@ -119,7 +119,7 @@ private slots:
 void TestProfiles::roundTripOfEveryField()
 {
     TempAppDir app(false);
-    const ProfileFiles files(app.paths(), kModel);
+    ProfileFiles files(app.paths(), kModel);
     const ProfileData saved = distinctProfile(7);
     QVERIFY(files.saveNamedProfile(saved, QStringLiteral("All fields")).isOk());
     ProfileData loaded;
@@ -199,7 +199,7 @@ void TestProfiles::hostileFilesLoadSafely_data()
     ProfileData valid = distinctProfile(3);
     TempAppDir app(false);
     const QString validPath = app.path() + QStringLiteral("/v.prof");
-    ProfileFiles::saveProfile(valid, validPath);
+    QVERIFY(ProfileFiles::saveProfile(valid, validPath).isOk());
     QFile validFile(validPath);
     validFile.open(QIODevice::ReadOnly);
     const QByteArray whole = validFile.readAll();
@@ -236,7 +236,7 @@ void TestProfiles::damagedFileIsReplacedBySave()
     for (int i = 0; i < garbage.size(); ++i)
         garbage[i] = char((i * 37) % 256);
     app.writeFile(QStringLiteral("Configs/Profile/d.prof"), garbage);
-    const ProfileFiles files(app.paths(), QString());
+    ProfileFiles files(app.paths(), QString());
     const ProfileData saved = distinctProfile(6);
     QVERIFY(files.saveNamedProfile(saved, QStringLiteral("d")).isOk());
     ProfileData loaded;
@@ -278,7 +278,7 @@ void TestProfiles::unsafeNamesAreRefused()
 {
     QFETCH(QString, name);
     TempAppDir app(false);
-    const ProfileFiles files(app.paths(), QString());
+    ProfileFiles files(app.paths(), QString());
     const StorageResult result = files.saveNamedProfile(distinctProfile(2), name);
     QVERIFY(!result.isOk());
     QVERIFY(!result.errorMessage().isEmpty());
@@ -299,12 +299,12 @@ void TestProfiles::failedWritesAreReported()
     TempAppDir app(false);
     // A regular file where the profile folder should be.
     app.writeFile(QStringLiteral("Configs/Profile"), "not a folder");
-    const ProfileFiles blocked(app.paths(), QString());
+    ProfileFiles blocked(app.paths(), QString());
     QVERIFY(!blocked.saveNamedProfile(distinctProfile(1), QStringLiteral("x")).isOk());
 
     // A folder where the file should be.
     QDir().mkpath(app.path() + QStringLiteral("/Configs/M/Profile/d.prof"));
-    const ProfileFiles files(app.paths(), QStringLiteral("M"));
+    ProfileFiles files(app.paths(), QStringLiteral("M"));
     QVERIFY(!files.saveNamedProfile(distinctProfile(1), QStringLiteral("d")).isOk());
     QVERIFY(!ConfigurationFile(app.path()).exportConfiguration(ProfileSet(), kModel).isOk());
 }
@@ -327,7 +327,7 @@ void TestProfiles::configurationRoundTrip()
         set->profileNames[i] = QStringLiteral("Slot %1").arg(i);
     }
     const QString path = app.path() + QStringLiteral("/all.conf");
-    const ConfigurationFile conf(path);
+    ConfigurationFile conf(path);
     QVERIFY(conf.exportConfiguration(*set, kModel).isOk());
 
     auto imported = std::make_unique<ProfileSet>();
@@ -446,7 +446,7 @@ void TestProfiles::resetAllResetsEverySlotAndNamesThem()
 void TestProfiles::setIsSavedAndLoadedFromTheModelFolder()
 {
     TempAppDir app;
-    const ProfileSetStore store(app.paths(), kModel);
+    ProfileSetStore store(app.paths(), kModel);
     auto set = std::make_unique<ProfileSet>();
     set->ProfileID = 2;
     set->Debounce = 12;
@@ -498,7 +498,7 @@ void TestProfiles::setWithoutConfigurationLoadsDefaults()
 void TestProfiles::saveOfSetReportsSlotsItCannotSave()
 {
     TempAppDir app(false);
-    const ProfileSetStore store(app.paths(), QString());
+    ProfileSetStore store(app.paths(), QString());
     auto set = std::make_unique<ProfileSet>();
     for (int i = 0; i < ProfileSet::kProfiles; ++i)
         set->profileNames[i] = QStringLiteral("P%1").arg(i);
@@ -516,7 +516,7 @@ void TestProfiles::saveOfSetReportsSlotsItCannotSave()
 void TestProfiles::selectProfileReloadsAndStoresIndex()
 {
     TempAppDir app(false);
-    const ProfileSetStore store(app.paths(), kModel);
+    ProfileSetStore store(app.paths(), kModel);
     QVERIFY(store.files().saveNamedProfile(distinctProfile(8), QStringLiteral("Chosen")).isOk());
     auto set = std::make_unique<ProfileSet>();
     QVERIFY(store.selectProfile(*set, 3, QStringLiteral("Chosen")).isOk());
@@ -531,7 +531,7 @@ void TestProfiles::selectProfileReloadsAndStoresIndex()
 void TestProfiles::defaultProfileIsReplaced()
 {
     TempAppDir app;
-    const ProfileSetStore store(app.paths(), kModel);
+    ProfileSetStore store(app.paths(), kModel);
     const QString path = store.files().defaultProfilePath();
     QCOMPARE(path, app.path() + QStringLiteral("/Configs/Wren W8/Profile/DefaultProfile.prof"));
     app.writeFile(QStringLiteral("Configs/Wren W8/Profile/DefaultProfile.prof"), "[PROFILE]\nstale=1\n");
@@ -544,7 +544,7 @@ void TestProfiles::defaultProfileIsReplaced()
 void TestProfiles::profileFileOperations()
 {
     TempAppDir app(false);
-    const ProfileFiles files(app.paths(), kModel);
+    ProfileFiles files(app.paths(), kModel);
     QVERIFY(files.saveNamedProfile(distinctProfile(1), QStringLiteral("Gaming")).isOk());
     QVERIFY(files.writeStoredDpi(QStringLiteral("Gaming"), 6).isOk());
     QCOMPARE(int(loadedFrom(files.profilePath(QStringLiteral("Gaming"))).dpi), 6);

@@ -1,5 +1,6 @@
 #include "protocol/DpiEncoding.h"
 #include "protocol/DpiRule.h"
+#include "protocol/KeyNormalisation.h"
 #include "protocol/KeyTable.h"
 #include "protocol/SensorTables.h"
 
@@ -17,6 +18,7 @@ private slots:
     void keyNamesInBothLabellings();
     void usagesMapBothWays();
     void keysWithoutUsageLeaveTheValue();
+    void capturedKeysNormalise();
     void sensorTablesHoldTheKnownEntries_data();
     void sensorTablesHoldTheKnownEntries();
     void sensorTableLookupsStayInside();
@@ -260,6 +262,38 @@ void TestProtocol::dpiStageEncoding()
     quint8 out[5] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
     DpiEncoding::encodeStage(sensor, x, y, out, SensorTables::shipped(), limitFlag);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(out), 5).toHex(), bytes.toHex());
+}
+
+// Keypad and right-hand keys share scan codes with others; the flags tell
+// them apart, and the dialogs and the recorder read the flags differently.
+void TestProtocol::capturedKeysNormalise()
+{
+    using namespace KeyNormalisation;
+    // Key dialogs: right Ctrl, keypad Enter and / only when extended.
+    QCOMPARE(int(forKeyDialog(29, kExtended)), 238);
+    QCOMPARE(int(forKeyDialog(29, kExtended | kReleased)), 238);
+    QCOMPARE(int(forKeyDialog(29, 0)), 29);
+    QCOMPARE(int(forKeyDialog(28, kExtended)), 229);
+    QCOMPARE(int(forKeyDialog(28, 0)), 28);
+    QCOMPARE(int(forKeyDialog(56, kExtended | kAltDown)), 239);
+    QCOMPARE(int(forKeyDialog(28, kExtended | kAltDown)), 28);
+    // Keypad 7 without the extended flag, Home with it.
+    QCOMPARE(int(forKeyDialog(71, 0)), 235);
+    QCOMPARE(int(forKeyDialog(71, kReleased)), 235);
+    QCOMPARE(int(forKeyDialog(71, kExtended)), 71);
+    QCOMPARE(int(forKeyDialog(83, 0)), 224);
+    QCOMPARE(int(forKeyDialog(30, 0)), 30);
+
+    // The recorder: Alt held makes Enter and Ctrl plain; right Alt by its flag.
+    QCOMPARE(int(forMacroRecorder(28, kExtended)), 229);
+    QCOMPARE(int(forMacroRecorder(28, kExtended | kAltDown)), 28);
+    QCOMPARE(int(forMacroRecorder(29, kExtended | kReleased)), 238);
+    QCOMPARE(int(forMacroRecorder(56, kExtended | kAltDown)), 239);
+    QCOMPARE(int(forMacroRecorder(56, 0)), 56);
+    QCOMPARE(int(forMacroRecorder(83, kReleased)), 224);
+    QCOMPARE(int(forMacroRecorder(83, kExtended)), 83);
+    QCOMPARE(int(forMacroRecorder(72, 0)), 236);
+    QCOMPARE(int(forMacroRecorder(72, kExtended)), 72);
 }
 
 QTEST_GUILESS_MAIN(TestProtocol)

@@ -181,6 +181,7 @@ private Q_SLOTS:
     {
         WindowRig rig(WindowRig::unplugged());
         QVERIFY(QFile::remove(rig.paths().skinFile(QStringLiteral("cfgMainback.png"))));
+        QVERIFY(QFile::remove(rig.paths().skinFile(QStringLiteral("cfgMainback.svg"))));
         MousecfgWidget& window = rig.open();
         QVERIFY(window.mask().isEmpty());
         window.show();
