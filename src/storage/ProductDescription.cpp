@@ -1,5 +1,7 @@
 #include "storage/ProductDescription.h"
 
+#include "storage/StoredColour.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -29,10 +31,7 @@ int intValue(const QSettings& file, const QString& key, int defaultValue = 0)
 // A colour as QSettings writes it, or any text that names a colour.
 QColor colorValue(const QSettings& file, const QString& key)
 {
-    const QVariant value = file.value(key);
-    if (value.canConvert<QColor>())
-        return value.value<QColor>();
-    return QColor();
+    return StoredColour::fromVariant(file.value(key));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "storage/SettingsValues.h"
 
+#include "storage/StoredColour.h"
+
 #include <QStringList>
 
 namespace SettingsValues {
@@ -32,8 +34,7 @@ QString readText(const QSettings& settings, const QString& key)
 QColor readColour(const QSettings& settings, const QString& key)
 {
     // QColor's own serialised form, or a text that names a colour.
-    const QVariant value = settings.value(key);
-    return value.canConvert<QColor>() ? value.value<QColor>() : QColor();
+    return StoredColour::fromVariant(settings.value(key));
 }
 
 } // namespace SettingsValues
