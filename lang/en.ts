@@ -165,6 +165,10 @@
         <source>No profile slot %1.</source>
         <translation>No profile slot %1.</translation>
     </message>
+    <message>
+        <source>The profile file %1 cannot be read.</source>
+        <translation>The profile file %1 cannot be read.</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWriter</name>
@@ -175,6 +179,10 @@
     <message>
         <source>Could not save %1: the file cannot be written.</source>
         <translation>Could not save %1: the file cannot be written.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: it is not a regular file.</source>
+        <translation>Could not save %1: it is not a regular file.</translation>
     </message>
 </context>
 </TS>

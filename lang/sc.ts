@@ -165,6 +165,10 @@
         <source>No profile slot %1.</source>
         <translation>没有配置槽 %1。</translation>
     </message>
+    <message>
+        <source>The profile file %1 cannot be read.</source>
+        <translation>无法读取配置文件 %1。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWriter</name>
@@ -175,6 +179,10 @@
     <message>
         <source>Could not save %1: the file cannot be written.</source>
         <translation>无法保存 %1：无法写入该文件。</translation>
+    </message>
+    <message>
+        <source>Could not save %1: it is not a regular file.</source>
+        <translation>无法保存 %1：它不是普通文件。</translation>
     </message>
 </context>
 </TS>

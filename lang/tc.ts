@@ -165,6 +165,10 @@
         <source>No profile slot %1.</source>
         <translation>沒有設定檔槽位 %1。</translation>
     </message>
+    <message>
+        <source>The profile file %1 cannot be read.</source>
+        <translation>無法讀取設定檔 %1。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsWriter</name>
@@ -175,6 +179,10 @@
     <message>
         <source>Could not save %1: the file cannot be written.</source>
         <translation>無法儲存 %1：無法寫入該檔案。</translation>
+    </message>
+    <message>
+        <source>Could not save %1: it is not a regular file.</source>
+        <translation>無法儲存 %1：它不是一般檔案。</translation>
     </message>
 </context>
 </TS>

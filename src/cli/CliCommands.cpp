@@ -153,7 +153,12 @@ int apply(CliSession& session, const CliOptions&)
     ApplyJob job;
     job.paths = paths;
     job.modelName = config.currentProductName();
-    ProfileSetStore(paths, job.modelName).loadSet(job.working);
+    // A slot that did not load would go out as an all-zero profile.
+    const QStringList unreadable = ProfileSetStore(paths, job.modelName).loadSet(job.working);
+    if (!unreadable.isEmpty()) {
+        Console::error(ProfileSetStore::unreadableMessage(unreadable) + QStringLiteral(" Nothing was sent."));
+        return ExitSlotUnreadable;
+    }
     job.previous = job.working;
     job.model = ModelDescription::read(paths, job.modelName);
     if (!session.open())
@@ -164,10 +169,12 @@ int apply(CliSession& session, const CliOptions&)
     const quint8 result = outcome.result;
     if (!outcome.saved.isOk())
         Console::error(outcome.saved.errorMessage());
-    if (result != 0)
+    if (result != 0) {
         Console::error(
             QStringLiteral("Send data failed, please try again. (transfer result %1)").arg(result));
-    return result;
+        return result;
+    }
+    return outcome.saved.isOk() ? ExitOk : ExitSaveFailed;
 }
 
 int selectProfile(CliSession& session, const CliOptions& options)
@@ -183,9 +190,16 @@ int selectProfile(CliSession& session, const CliOptions& options)
         return noDevice(session);
     DeviceCommands commands(session.link(), SensorTables::shipped());
     const quint8 result = commands.switchProfile(slot - 1);
-    if (result != 0)
+    if (result != 0) {
         Console::error(QStringLiteral("the profile switch failed (transfer result %1)").arg(result));
-    return result;
+        return result;
+    }
+    // The stored current profile follows the mouse, as in the window.
+    const StorageResult saved = AppConfig(session.paths()).setProfileId(slot - 1);
+    if (saved.isOk())
+        return ExitOk;
+    Console::error(saved.errorMessage());
+    return ExitSaveFailed;
 }
 
 int show(CliSession& session, const CliOptions& options)
@@ -197,7 +211,10 @@ int show(CliSession& session, const CliOptions& options)
         printJson(report.toJson());
     else
         Console::raw(report.toText().toUtf8());
-    return ExitOk;
+    if (report.unreadableFiles().isEmpty())
+        return ExitOk;
+    Console::error(ProfileSetStore::unreadableMessage(report.unreadableFiles()));
+    return ExitSlotUnreadable;
 }
 
 } // namespace CliCommands

@@ -9,10 +9,13 @@ namespace CliCommands {
 enum ExitStatus
 {
     ExitOk = 0,
-    ExitNoDevice = 1, // as the transfer result "no device"
-    ExitNoReply = 2,  // as the transfer result "verify failed"
+    ExitNoDevice = 1,   // as the transfer result "no device"
+    ExitNoReply = 2,    // as the transfer result "verify failed"
+    ExitWriteError = 4, // as the transfer result "write error"
     ExitUsage = 64,
+    ExitSlotUnreadable = 65, // a profile slot's file cannot be read; nothing is sent
     ExitNoInput = 66,
+    ExitSaveFailed = 73,   // a file could not be saved
     ExitNoPermission = 77, // the mouse's device node cannot be opened by this user
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/ScheduledFault.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +17,8 @@ struct CliOptions
     bool json = false;
     bool verbose = false;
     bool help = false;
-    QString error; // set when the command line cannot be used
+    FaultSchedule faults; // --virtual-fault, for the virtual mouse
+    QString error;        // set when the command line cannot be used
 
     // arguments: without the program name.
     static CliOptions parse(const QStringList& arguments);

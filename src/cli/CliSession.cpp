@@ -11,6 +11,7 @@ DeviceOptions deviceOptions(const CliOptions& options, CliSession::LineSink trac
 {
     DeviceOptions devices;
     devices.virtualMouse = options.virtualMouse;
+    devices.virtualOptions.scheduledFaults = options.faults;
     if (options.trace)
         devices.trace = std::move(traceSink);
     return devices;

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -17,8 +18,10 @@ int run(const CliOptions& options)
     const AppPaths paths = options.appDir.isEmpty()
                                ? AppPaths::forExecutable(QCoreApplication::applicationDirPath())
                                : AppPaths(QDir(options.appDir).absolutePath());
-    if (!options.appDir.isEmpty() && !QDir(options.appDir).exists()) {
-        Console::error(QStringLiteral("no such folder: %1").arg(options.appDir));
+    if (!options.appDir.isEmpty() && !QFileInfo(options.appDir).isDir()) {
+        const bool exists = QFileInfo::exists(options.appDir);
+        Console::error((exists ? QStringLiteral("not a folder: %1") : QStringLiteral("no such folder: %1"))
+                           .arg(options.appDir));
         return CliCommands::ExitNoInput;
     }
     const StorageResult seeded = ConfigSeeding::seedIfFirstStart(paths);

@@ -3,6 +3,7 @@
 #include "device/DeviceState.h"
 #include "hid/DeviceLink.h"
 #include "hid/DeviceLogging.h"
+#include "protocol/DeviceLimits.h"
 #include "protocol/FunctionTable.h"
 #include "storage/MacroFiles.h"
 
@@ -17,6 +18,12 @@ quint8 ConfigurationDownload::downloadConfiguration(const ProfileSet& state, con
     m_state.set = state;
     m_state.model = model;
     ProfileSet& set = m_state.set;
+    // Whatever the files held, only values the mouse accepts go out. The
+    // first profile is the one sent; the others are kept in range for the
+    // commands built from this copy later.
+    for (const LimitChange& change : DeviceLimits::clamp(set, model))
+        if (change.profile == 0)
+            qCWarning(lcTransfer).noquote() << "adjusted before sending:" << change.text();
 
     quint8 result = m_commands.sendBoundaryMarker(false);
     if (result == TransferOk)

@@ -1,9 +1,9 @@
 #include "protocol/CommandBuilder.h"
 
 #include "protocol/ButtonEncoder.h"
-#include "storage/ModelDescription.h"
 #include "protocol/DpiEncoding.h"
 #include "protocol/MacroNameTable.h"
+#include "storage/ModelDescription.h"
 #include "storage/ProfileSet.h"
 
 #include <algorithm>
@@ -77,8 +77,9 @@ std::array<Payload, 2> CommandBuilder::dpiStages(const ProfileData& profile, con
     quint8 encoded[ProfileData::kStages * 5] = {};
     for (int stage = 0; stage < ProfileData::kStages; ++stage) {
         const DpiStage& dpi = profile.stages[stage];
-        // Stored values beyond int come from a damaged file; they encode as
-        // the largest step rather than as negative ones.
+        // A download brings every level into the sensor's range first
+        // (DeviceLimits); the bound only keeps a damaged value that reaches
+        // here some other way from wrapping to a negative int.
         const int x = static_cast<int>(std::min<quint32>(dpi.x, 0x7FFFFFFF));
         const int y = static_cast<int>(std::min<quint32>(dpi.y, 0x7FFFFFFF));
         DpiEncoding::encodeStage(model.sensorType, x, y, encoded + 5 * stage, tables, model.sensorLimitFlag);

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 // The 3212 values that the end labels and the marketing steps round off.
@@ -75,6 +77,10 @@ bool stopsAtLevel92(const QString& productName)
 
 int DpiRule::levelToDpi(int sensorType, int a)
 {
+    // No sensor has levels near this; the bound keeps the arithmetic below
+    // from overflowing on a damaged stored level.
+    constexpr int kLevelBound = 1 << 20;
+    a = std::clamp(a, -kLevelBound, kLevelBound);
     switch (sensorType) {
     case 3104:
     case 31042:

@@ -117,6 +117,8 @@ int VirtualFirmware::write(int handleId, const quint8* data, int length)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_counters.writes;
+        ++m_reportNumber;
+        armScheduledFaults(true);
         const auto it = m_handles.find(handleId);
         const bool writable = it != m_handles.end() && isLive(it->second) &&
                               m_interfaces[it->second.interfaceIndex].vendor && data && length > 0;
@@ -139,6 +141,7 @@ int VirtualFirmware::write(int handleId, const quint8* data, int length)
                 queueReport(it->second.interfaceIndex,
                             {reply, now + m_options.writeLatencyUs + m_options.replyLatencyUs, isEcho});
         }
+        armScheduledFaults(false);
     }
     notify(record);
     m_clock->sleepUs(m_options.writeLatencyUs);
@@ -390,6 +393,46 @@ void VirtualFirmware::setTraceObserver(std::function<void(const TraceRecord&)> o
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_observer = std::move(observer);
+}
+
+// Write errors are armed before the write they hit; the other faults after
+// it, so that they hit what the host reads for it.
+void VirtualFirmware::armScheduledFaults(bool beforeWrite)
+{
+    for (const ScheduledFault& fault : m_options.scheduledFaults) {
+        if (fault.atReport != m_reportNumber || (fault.kind == ScheduledFault::WriteError) != beforeWrite)
+            continue;
+        switch (fault.kind) {
+        case ScheduledFault::WriteError:
+            m_faults.failingWrites = fault.amount;
+            break;
+        case ScheduledFault::Timeout:
+            m_faults.timedOutReads = fault.amount;
+            break;
+        case ScheduledFault::ZeroReplies:
+            m_faults.zeroReplies = fault.amount;
+            break;
+        case ScheduledFault::BadEcho:
+            m_faults.corruptedEchoes = 1;
+            m_faults.corruptedByte = fault.amount;
+            break;
+        case ScheduledFault::Unplug:
+            unplugAllLocked();
+            break;
+        }
+    }
+}
+
+// As a pulled receiver or cable: every handle dies. No removal is announced;
+// the host finds out from its failing reads and writes.
+void VirtualFirmware::unplugAllLocked()
+{
+    for (const VirtualIdentity identity : {VirtualIdentity::Receiver, VirtualIdentity::Cable}) {
+        if (m_plugged[int(identity)])
+            ++m_generation[int(identity)];
+        m_plugged[int(identity)] = false;
+    }
+    m_reportArrived.notify_all();
 }
 
 void VirtualFirmware::appendTrace(const TraceRecord& record)

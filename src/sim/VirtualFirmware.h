@@ -103,6 +103,8 @@ private:
     int readRealTime(std::unique_lock<std::mutex>& lock, int handleId, int timeoutMs);
     int takeReport(OpenHandle& handle, quint8* data, int length, QByteArray& traced);
     void appendTrace(const TraceRecord& record);
+    void armScheduledFaults(bool beforeWrite);
+    void unplugAllLocked();
     void notify(const TraceRecord& record);
 
     const VirtualMouseOptions m_options;
@@ -118,6 +120,8 @@ private:
 
     OnBoardState m_state;
     VirtualMouseFaults m_faults;
+    // Reports written so far, failed ones included, for the scheduled faults.
+    int m_reportNumber = 0;
     QVector<TraceRecord> m_trace;
     VirtualMouseCounters m_counters;
     std::function<void(const TraceRecord&)> m_observer;

@@ -2,6 +2,7 @@
 
 #include "hid/HidDeviceInfo.h"
 #include "hid/ModelIds.h"
+#include "sim/ScheduledFault.h"
 
 #include <QMetaType>
 #include <QVector>
@@ -37,6 +38,9 @@ struct VirtualMouseOptions
     // Further HID interfaces the system shows (a keyboard, say); they are
     // enumerated but cannot be opened.
     QVector<HidDeviceInfo> otherDevices;
+
+    // Faults injected at given reports of the session.
+    FaultSchedule scheduledFaults;
 
     // Real time with the latency of a mouse on its 2.4 GHz receiver, for
     // trying the utility without a mouse.

@@ -1,11 +1,10 @@
 #include "storage/AppConfig.h"
 
+#include "storage/IniReader.h"
 #include "storage/ProfileSet.h"
 #include "storage/ProfileSetKeys.h"
 #include "storage/SettingsValues.h"
 #include "storage/SettingsWriter.h"
-
-#include <QSettings>
 
 namespace {
 
@@ -23,13 +22,13 @@ AppConfig::AppConfig(const AppPaths& paths) : m_paths(paths) {}
 
 QString AppConfig::readText(const char* key) const
 {
-    const QSettings file(filePath(), QSettings::IniFormat);
+    const IniReader file(filePath());
     return SettingsValues::readText(file, QLatin1String(key));
 }
 
 int AppConfig::readInt(const char* key, int defaultValue) const
 {
-    const QSettings file(filePath(), QSettings::IniFormat);
+    const IniReader file(filePath());
     return SettingsValues::readInt(file, QLatin1String(key), defaultValue);
 }
 
@@ -52,7 +51,7 @@ StorageResult AppConfig::setProfileId(int profileId)
 StorageResult AppConfig::writeProfileAssignment(const ProfileSet& set)
 {
     SettingsWriter writer(filePath());
-    QSettings& s = writer.settings();
+    SettingsWriter& s = writer.settings();
     s.setValue(ProfileSetKeys::configKey("ProfileID"), int(set.ProfileID));
     s.setValue(ProfileSetKeys::configKey("Count"), int(set.Count));
     ProfileSetKeys::writeNames(s, set);
@@ -61,7 +60,7 @@ StorageResult AppConfig::writeProfileAssignment(const ProfileSet& set)
 
 void AppConfig::readSetConfig(ProfileSet& set) const
 {
-    const QSettings s(filePath(), QSettings::IniFormat);
+    const IniReader s(filePath());
     ProfileSetKeys::readSettings(s, set);
     for (int i = 0; i < ProfileSet::kProfiles; ++i)
         set.profileNames[i] = SettingsValues::readText(s, ProfileSetKeys::profileNameKey(i));
@@ -136,7 +135,7 @@ int AppConfig::mouseLedMode() const
 
 int AppConfig::mouseLedMode(const QString& modelName) const
 {
-    const QSettings file(filePath(), QSettings::IniFormat);
+    const IniReader file(filePath());
     return SettingsValues::readInt(file, QStringLiteral("MouseLEDMode/") + modelName);
 }
 
@@ -147,7 +146,7 @@ QByteArray AppConfig::mouseListName() const
 
 QStringList AppConfig::profileList(const QString& modelName) const
 {
-    const QSettings file(m_paths.modelConfigFile(modelName), QSettings::IniFormat);
+    const IniReader file(m_paths.modelConfigFile(modelName));
     const int count =
         qMin(SettingsValues::readInt(file, QStringLiteral("PROFILE_LIST/Count")), kMaxProfileListCount);
     QStringList names;
@@ -159,7 +158,7 @@ QStringList AppConfig::profileList(const QString& modelName) const
 StorageResult AppConfig::writeProfileList(const QString& modelName, const QStringList& names)
 {
     SettingsWriter writer(m_paths.modelConfigFile(modelName));
-    QSettings& s = writer.settings();
+    SettingsWriter& s = writer.settings();
     s.setValue(QStringLiteral("PROFILE_LIST/Count"), int(names.size()));
     for (int n = 1; n <= names.size(); ++n)
         s.setValue(QStringLiteral("PROFILE_LIST/") + QString::number(n), names.at(n - 1));

@@ -1,12 +1,11 @@
 #include "storage/ConfigurationFile.h"
 
+#include "storage/IniReader.h"
 #include "storage/ProfileCodec.h"
 #include "storage/ProfileSet.h"
 #include "storage/ProfileSetKeys.h"
 #include "storage/SettingsValues.h"
 #include "storage/SettingsWriter.h"
-
-#include <QSettings>
 
 namespace {
 
@@ -27,14 +26,14 @@ StorageResult ConfigurationFile::writeProfileSection(int slot, const ProfileData
 
 void ConfigurationFile::readProfileSection(int slot, ProfileData& profile) const
 {
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     ProfileCodec::read(file, section(slot), profile, ProfileCodec::LightKeys::Excluded);
 }
 
 StorageResult ConfigurationFile::exportConfiguration(const ProfileSet& set, const QString& productName)
 {
     SettingsWriter writer(m_filePath);
-    QSettings& s = writer.settings();
+    SettingsWriter& s = writer.settings();
     s.setValue(QStringLiteral("MouseName/Name"), productName);
     ProfileSetKeys::writeSettings(s, set);
     ProfileSetKeys::writeNames(s, set);
@@ -45,7 +44,7 @@ StorageResult ConfigurationFile::exportConfiguration(const ProfileSet& set, cons
 
 void ConfigurationFile::importConfiguration(ProfileSet& set) const
 {
-    const QSettings s(m_filePath, QSettings::IniFormat);
+    const IniReader s(m_filePath);
     ProfileSetKeys::readSettings(s, set);
     for (int i = 0; i < ProfileSet::kProfiles; ++i) {
         if (s.contains(ProfileSetKeys::profileNameKey(i)))

@@ -1,10 +1,10 @@
 #include "storage/LanguageConfig.h"
 
 #include "storage/FileNames.h"
+#include "storage/IniFile.h"
+#include "storage/IniReader.h"
 #include "storage/SettingsValues.h"
 #include "storage/SettingsWriter.h"
-
-#include <QSettings>
 
 namespace {
 
@@ -27,7 +27,7 @@ LanguageConfig::LanguageConfig(const AppPaths& paths) : m_paths(paths) {}
 
 int LanguageConfig::languageIndex() const
 {
-    const QSettings file(m_paths.langConfigFile(), QSettings::IniFormat);
+    const IniReader file(m_paths.langConfigFile());
     return SettingsValues::readInt(file, QStringLiteral("Config/LangID"));
 }
 
@@ -40,7 +40,7 @@ StorageResult LanguageConfig::setLanguageIndex(int index)
 
 LanguageTable LanguageConfig::languageTable() const
 {
-    const QSettings file(m_paths.configFile(), QSettings::IniFormat);
+    const IniReader file(m_paths.configFile());
     LanguageTable table;
     table.count = qBound(0, SettingsValues::readInt(file, QStringLiteral("FONT_LIST/LANGNUM")),
                          LanguageTable::kMaxLanguages);
@@ -56,7 +56,7 @@ LanguageFont LanguageConfig::font(int languageIndex) const
     LanguageFont font;
     if (!inTable(languageIndex))
         return font;
-    const QSettings file(m_paths.configFile(), QSettings::IniFormat);
+    const IniReader file(m_paths.configFile());
     font.family = SettingsValues::readText(file, fontListKey("FONT_", languageIndex));
     const quint32 size = SettingsValues::readUInt(file, fontListKey("FONT_SIZE_", languageIndex));
     font.pixelSize = size <= quint32(kMaxPixelSize) ? int(size) : 0;
@@ -69,5 +69,9 @@ QString LanguageConfig::translationFile(int languageIndex) const
     if (!inTable(languageIndex) || languageIndex >= table.count)
         return QString();
     const QString baseName = table.files[languageIndex];
-    return FileNames::isSafeName(baseName) ? m_paths.translationFile(baseName) : QString();
+    if (!FileNames::isSafeName(baseName))
+        return QString();
+    // A FIFO in place of the file would block the translator's load.
+    const QString path = m_paths.translationFile(baseName);
+    return IniFile::isBlocked(path) ? QString() : path;
 }

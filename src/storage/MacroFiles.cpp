@@ -1,6 +1,8 @@
 #include "storage/MacroFiles.h"
 
 #include "storage/FileNames.h"
+#include "storage/IniFile.h"
+#include "storage/IniReader.h"
 #include "storage/SettingsValues.h"
 #include "storage/SettingsWriter.h"
 #include "storage/StorageLog.h"
@@ -9,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
@@ -24,7 +25,7 @@ QString eventKey(const char* name, int i)
     return QStringLiteral("Setting/") + QLatin1String(name) + QString::number(i);
 }
 
-QVector<MacroEvent> readEventsFrom(const QSettings& file)
+QVector<MacroEvent> readEventsFrom(const IniReader& file)
 {
     using SettingsValues::readByte;
     const int count = qBound(0, SettingsValues::readInt(file, key("Count")), MacroFiles::kMaxEvents);
@@ -73,7 +74,7 @@ StorageResult MacroFiles::save(const MacroRecord& macro, bool writeChangeMark)
     if (!result.isOk())
         return result;
     SettingsWriter writer(path);
-    QSettings& s = writer.settings();
+    SettingsWriter& s = writer.settings();
     s.setValue(key("MacroFilePath"), path);
     s.setValue(key("DefaultDelay"), macro.DefaultDelay);
     s.setValue(key("DelayType"), macro.DelayType);
@@ -97,7 +98,7 @@ MacroRecord MacroFiles::load(const QString& name) const
     const QString path = macroPath(name);
     if (path.isEmpty())
         return macro;
-    const QSettings file(path, QSettings::IniFormat);
+    const IniReader file(path);
     using SettingsValues::readInt;
     macro.DelayType = readInt(file, key("DelayType"));
     macro.DefaultDelay = readInt(file, key("DefaultDelay"));
@@ -113,7 +114,7 @@ QVector<MacroEvent> MacroFiles::readEvents(const QString& name) const
     const QString path = macroPath(name);
     if (path.isEmpty())
         return {};
-    const QSettings file(path, QSettings::IniFormat);
+    const IniReader file(path);
     return readEventsFrom(file);
 }
 
@@ -122,7 +123,7 @@ StorageResult MacroFiles::readAndClearChangeMark(const QString& name, bool* wasM
     const QString path = macroPath(name);
     bool marked = false;
     if (!path.isEmpty()) {
-        const QSettings file(path, QSettings::IniFormat);
+        const IniReader file(path);
         marked = SettingsValues::readInt(file, key("WriteSign")) != 0;
     }
     if (wasMarked)
@@ -204,7 +205,8 @@ StorageResult MacroFiles::importMacro(const QString& source, QString* importedNa
     if (m_list.countInUse() >= MacroList::kSlotCount)
         return StorageResult::failure(MacroList::fullMessage());
     QDir().mkpath(m_macroDir);
-    if (!QFile::copy(source, target))
+    // Copying from a FIFO or a device would block or never end.
+    if (IniFile::isBlocked(source) || !QFile::copy(source, target))
         return StorageResult::failure(
             QCoreApplication::translate("MacroFiles", "Could not copy %1 to %2.").arg(source, target));
     if (importedName)

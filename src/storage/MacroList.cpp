@@ -1,10 +1,10 @@
 #include "storage/MacroList.h"
 
+#include "storage/IniReader.h"
 #include "storage/SettingsValues.h"
 #include "storage/SettingsWriter.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 
 namespace {
 QString slotKey(int slot)
@@ -22,7 +22,7 @@ QString MacroList::fullMessage()
 
 QStringList MacroList::entries() const
 {
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     QStringList list;
     for (int slot = 0; slot < kSlotCount; ++slot)
         list.append(SettingsValues::readText(file, slotKey(slot)));

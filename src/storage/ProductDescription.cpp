@@ -1,9 +1,9 @@
 #include "storage/ProductDescription.h"
 
-#include "storage/StoredColour.h"
+#include "storage/IniReader.h"
+#include "storage/SettingsValues.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
@@ -22,16 +22,15 @@ QString ledKey(int m, const char* suffix)
     return QStringLiteral("PROFILE/LedMode/LED_MODE_%1_").arg(m) + QLatin1String(suffix);
 }
 
-int intValue(const QSettings& file, const QString& key, int defaultValue = 0)
+int intValue(const IniReader& file, const QString& key, int defaultValue = 0)
 {
-    const QVariant value = file.value(key);
-    return value.isValid() ? value.toInt() : defaultValue;
+    return SettingsValues::readInt(file, key, defaultValue);
 }
 
 // A colour as QSettings writes it, or any text that names a colour.
-QColor colorValue(const QSettings& file, const QString& key)
+QColor colorValue(const IniReader& file, const QString& key)
 {
-    return StoredColour::fromVariant(file.value(key));
+    return SettingsValues::readColour(file, key);
 }
 
 } // namespace
@@ -45,29 +44,29 @@ bool ProductDescription::exists() const
 
 int ProductDescription::readInt(const char* name, int defaultValue) const
 {
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     return intValue(file, key(name), defaultValue);
 }
 
 QString ProductDescription::productName() const
 {
-    return QSettings(m_filePath, QSettings::IniFormat).value(key("ProductName")).toString();
+    return SettingsValues::readText(IniReader(m_filePath), key("ProductName"));
 }
 
 QString ProductDescription::version() const
 {
-    return QSettings(m_filePath, QSettings::IniFormat).value(key("Version")).toString();
+    return SettingsValues::readText(IniReader(m_filePath), key("Version"));
 }
 
 int ProductDescription::buttonCount() const
 {
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     return intValue(file, key("ButtonCount")) ^ intValue(file, key("MouseDpi"));
 }
 
 int ProductDescription::dpiStageCount() const
 {
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     return intValue(file, key("ButtonCount")) ^ intValue(file, key("MouseDpi")) ^
            intValue(file, key("DPICount"));
 }
@@ -76,7 +75,7 @@ int ProductDescription::buttonSlotTable(quint8 table[16]) const
 {
     if (!exists())
         return -1;
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     for (int n = 0; n < 16; ++n)
         table[n] = quint8(intValue(file, buttonKey(n, "Matrix")));
     return 0;
@@ -86,7 +85,7 @@ int ProductDescription::buttonPresence(qint8 table[16]) const
 {
     if (!exists())
         return -1;
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     for (int n = 0; n < 16; ++n)
         table[n] = qint8(intValue(file, buttonKey(n, "Matrix2")));
     return intValue(file, key("ButtonCount")) ^ intValue(file, key("MouseDpi"));
@@ -135,14 +134,14 @@ int ProductDescription::french() const
 
 void ProductDescription::sleepRange(int& sleepMin, int& sleepMax) const
 {
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     sleepMin = intValue(file, key("SleepMin"), 1);
     sleepMax = intValue(file, key("SleepMax"), 9);
 }
 
 void ProductDescription::identifiers(int& vid1, int& pid1, int& vid2, int& pid2) const
 {
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     vid1 = intValue(file, key("vid1"), MOUSECFG_VENDOR_ID);
     pid1 = intValue(file, key("pid1"), MOUSECFG_RECEIVER_PRODUCT_ID);
     vid2 = intValue(file, key("vid2"), MOUSECFG_VENDOR_ID);
@@ -153,7 +152,7 @@ int ProductDescription::factorySensorSettings(quint8 values[7]) const
 {
     if (!exists())
         return -1;
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     values[0] = quint8(intValue(file, key("lift")));
     values[1] = quint8(intValue(file, key("angle")));
     values[2] = quint8(intValue(file, key("butondelay"), 20));
@@ -168,7 +167,7 @@ int ProductDescription::factoryProfile(FactoryProfile& profile) const
 {
     if (!exists())
         return -1;
-    const QSettings file(m_filePath, QSettings::IniFormat);
+    const IniReader file(m_filePath);
     profile.dpi = quint8(intValue(file, key("dpi")));
     for (int n = 0; n < 8; ++n)
         profile.dpiXY[n] = intValue(file, QStringLiteral("PROFILE/DPI_INFO_%1_xy").arg(n));

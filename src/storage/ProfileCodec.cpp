@@ -1,6 +1,7 @@
 #include "storage/ProfileCodec.h"
 
 #include "storage/SettingsValues.h"
+#include "storage/SettingsWriter.h"
 
 using namespace SettingsValues;
 
@@ -53,7 +54,7 @@ quint8 resField(const ButtonAssignment& b, int r)
     return fields[r];
 }
 
-void writeButton(QSettings& s, const QString& prefix, const ButtonAssignment& button)
+void writeButton(SettingsWriter& s, const QString& prefix, const ButtonAssignment& button)
 {
     s.setValue(prefix + QStringLiteral("_ID"), button.ID);
     s.setValue(prefix + QStringLiteral("_Fun"), button.Fun);
@@ -70,7 +71,7 @@ void writeButton(QSettings& s, const QString& prefix, const ButtonAssignment& bu
     s.setValue(prefix + QStringLiteral("_macroname"), button.macroname);
 }
 
-void readButton(const QSettings& s, const QString& prefix, ButtonAssignment& button)
+void readButton(const IniReader& s, const QString& prefix, ButtonAssignment& button)
 {
     button.ID = readInt(s, prefix + QStringLiteral("_ID"));
     button.Fun = readInt(s, prefix + QStringLiteral("_Fun"));
@@ -87,7 +88,7 @@ void readButton(const QSettings& s, const QString& prefix, ButtonAssignment& but
     button.macroname = readText(s, prefix + QStringLiteral("_macroname"));
 }
 
-void writeStage(QSettings& s, const QString& section, int n, const DpiStage& stage)
+void writeStage(SettingsWriter& s, const QString& section, int n, const DpiStage& stage)
 {
     s.setValue(stageKey(section, n, "used"), int(stage.used));
     s.setValue(stageKey(section, n, "link"), int(stage.link));
@@ -96,7 +97,7 @@ void writeStage(QSettings& s, const QString& section, int n, const DpiStage& sta
     s.setValue(stageKey(section, n, "y"), uint(stage.y));
 }
 
-void readStage(const QSettings& s, const QString& section, int n, DpiStage& stage)
+void readStage(const IniReader& s, const QString& section, int n, DpiStage& stage)
 {
     stage.used = readByte(s, stageKey(section, n, "used"));
     stage.link = readByte(s, stageKey(section, n, "link"));
@@ -105,7 +106,7 @@ void readStage(const QSettings& s, const QString& section, int n, DpiStage& stag
     stage.y = readUInt(s, stageKey(section, n, "y"));
 }
 
-void writeLed(QSettings& s, const QString& section, int m, const LedSetting& led)
+void writeLed(SettingsWriter& s, const QString& section, int m, const LedSetting& led)
 {
     s.setValue(ledKey(section, m, "RGB"), QVariant::fromValue(led.colour));
     s.setValue(ledKey(section, m, "h"), uint(led.h));
@@ -115,7 +116,7 @@ void writeLed(QSettings& s, const QString& section, int m, const LedSetting& led
     s.setValue(ledKey(section, m, "breath"), uint(led.breath));
 }
 
-void readLed(const QSettings& s, const QString& section, int m, LedSetting& led)
+void readLed(const IniReader& s, const QString& section, int m, LedSetting& led)
 {
     led.colour = readColour(s, ledKey(section, m, "RGB"));
     led.h = readUInt(s, ledKey(section, m, "h"));
@@ -139,7 +140,7 @@ quint8 indexWithin(quint8 value, int count)
 
 } // namespace
 
-void ProfileCodec::write(QSettings& s, const QString& section, const ProfileData& p, LightKeys keys)
+void ProfileCodec::write(SettingsWriter& s, const QString& section, const ProfileData& p, LightKeys keys)
 {
     s.setValue(key(section, "pollrate"), int(p.pollrate));
     s.setValue(key(section, "dpi"), int(p.dpi));
@@ -164,7 +165,7 @@ void ProfileCodec::write(QSettings& s, const QString& section, const ProfileData
     s.setValue(key(section, "ProfilePath"), p.ProfilePath);
 }
 
-void ProfileCodec::read(const QSettings& s, const QString& section, ProfileData& p, LightKeys keys)
+void ProfileCodec::read(const IniReader& s, const QString& section, ProfileData& p, LightKeys keys)
 {
     p.pollrate = readByte(s, key(section, "pollrate"));
     p.dpi = indexWithin(readByte(s, key(section, "dpi")), ProfileData::kStages);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "storage/IniReader.h"
 #include "storage/ProfileData.h"
 
-#include <QSettings>
 #include <QString>
+
+class SettingsWriter;
 
 // Writes and reads every field of a profile as the keys of one INI section
 // ("PROFILE" in a profile file, "PROFILE_<slot>" in a configuration file).
@@ -18,7 +20,7 @@ public:
         Excluded
     };
 
-    static void write(QSettings& settings, const QString& section, const ProfileData& profile,
+    static void write(SettingsWriter& settings, const QString& section, const ProfileData& profile,
                       LightKeys keys);
-    static void read(const QSettings& settings, const QString& section, ProfileData& profile, LightKeys keys);
+    static void read(const IniReader& settings, const QString& section, ProfileData& profile, LightKeys keys);
 };

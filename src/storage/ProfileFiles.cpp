@@ -1,6 +1,8 @@
 #include "storage/ProfileFiles.h"
 
 #include "storage/FileNames.h"
+#include "storage/IniFile.h"
+#include "storage/IniReader.h"
 #include "storage/ProfileCodec.h"
 #include "storage/ProfileData.h"
 #include "storage/SettingsValues.h"
@@ -11,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
@@ -84,7 +85,7 @@ void ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
         profile.LedSleepTime = 1;
         return;
     }
-    const QSettings file(path, QSettings::IniFormat);
+    const IniReader file(path);
     ProfileCodec::read(file, kSection, profile, ProfileCodec::LightKeys::Included);
 }
 
@@ -103,6 +104,18 @@ void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) c
     if (path.isEmpty())
         qCWarning(lcStorage) << "profile name not usable as a file name:" << name;
     loadProfile(profile, path);
+}
+
+QString ProfileFiles::unreadableFile(const QString& name) const
+{
+    if (name.isEmpty())
+        return QString();
+    const QString path = profilePath(name);
+    if (path.isEmpty())
+        return m_profileDir + QLatin1Char('/') + name + kExtension;
+    const QFileInfo info(path);
+    const bool readable = !info.exists() || (IniFile::isReadable(path) && info.isReadable());
+    return readable ? QString() : path;
 }
 
 StorageResult ProfileFiles::writeStoredDpi(const QString& name, quint8 dpi)
@@ -125,7 +138,7 @@ StorageResult ProfileFiles::writeProductMarker(const QString& productName, const
 
 QString ProfileFiles::readProductMarker(const QString& path)
 {
-    const QSettings file(path, QSettings::IniFormat);
+    const IniReader file(path);
     return SettingsValues::readText(file, kMarkerKey);
 }
 
@@ -164,6 +177,9 @@ StorageResult ProfileFiles::copyProfile(const QString& sourcePath, const QString
     StorageResult result = checkedPath(newName, &target);
     if (!result.isOk())
         return result;
+    // Copying from a FIFO or a device would block or never end.
+    if (IniFile::isBlocked(sourcePath))
+        return copyFailed(sourcePath, target);
     if (QFileInfo::exists(target))
         return StorageResult::failure(existsMessage());
     QDir().mkpath(m_profileDir);

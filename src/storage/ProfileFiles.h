@@ -31,6 +31,11 @@ public:
 
     StorageResult saveNamedProfile(const ProfileData& profile, const QString& name);
     void loadNamedProfile(ProfileData& profile, const QString& name) const;
+    // The file behind a profile name that is there but cannot be read (not a
+    // regular file, no read permission, far too large) or that no file can
+    // have (an unsafe name); empty when the name loads as it should, a
+    // missing file included.
+    QString unreadableFile(const QString& name) const;
     // Stores the active DPI stage the mouse reported into the named profile.
     StorageResult writeStoredDpi(const QString& name, quint8 dpi);
 

@@ -2,8 +2,7 @@
 
 #include "storage/ProfileSet.h"
 #include "storage/SettingsValues.h"
-
-#include <QSettings>
+#include "storage/SettingsWriter.h"
 
 namespace ProfileSetKeys {
 
@@ -17,7 +16,7 @@ QString profileNameKey(int slot)
     return QStringLiteral("Config/Profile%1").arg(slot + 1);
 }
 
-void writeSettings(QSettings& s, const ProfileSet& set)
+void writeSettings(SettingsWriter& s, const ProfileSet& set)
 {
     s.setValue(configKey("ProfileID"), int(set.ProfileID));
     s.setValue(configKey("AngleValue"), int(set.AngleValue));
@@ -30,7 +29,7 @@ void writeSettings(QSettings& s, const ProfileSet& set)
     s.setValue(configKey("Count"), int(set.Count));
 }
 
-void readSettings(const QSettings& s, ProfileSet& set)
+void readSettings(const IniReader& s, ProfileSet& set)
 {
     using SettingsValues::readByte;
     const quint8 id = readByte(s, configKey("ProfileID"));
@@ -45,7 +44,7 @@ void readSettings(const QSettings& s, ProfileSet& set)
     set.Count = readByte(s, configKey("Count"));
 }
 
-void writeNames(QSettings& s, const ProfileSet& set)
+void writeNames(SettingsWriter& s, const ProfileSet& set)
 {
     for (int i = 0; i < ProfileSet::kProfiles; ++i)
         s.setValue(profileNameKey(i), set.profileNames[i]);

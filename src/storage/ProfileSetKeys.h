@@ -1,8 +1,10 @@
 #pragma once
 
+#include "storage/IniReader.h"
+
 #include <QString>
 
-class QSettings;
+class SettingsWriter;
 struct ProfileSet;
 
 // The keys of section "Config" that carry a profile set: the current
@@ -15,8 +17,8 @@ QString configKey(const char* name);
 QString profileNameKey(int slot);
 
 // Everything but the slot names.
-void writeSettings(QSettings& s, const ProfileSet& set);
-void readSettings(const QSettings& s, ProfileSet& set);
-void writeNames(QSettings& s, const ProfileSet& set);
+void writeSettings(SettingsWriter& s, const ProfileSet& set);
+void readSettings(const IniReader& s, ProfileSet& set);
+void writeNames(SettingsWriter& s, const ProfileSet& set);
 
 } // namespace ProfileSetKeys

@@ -11,11 +11,26 @@ ProfileSetStore::ProfileSetStore(const AppPaths& paths, const QString& modelName
 {
 }
 
-void ProfileSetStore::loadSet(ProfileSet& set) const
+QStringList ProfileSetStore::loadSet(ProfileSet& set) const
 {
     m_config.readSetConfig(set);
-    for (int i = 0; i < ProfileSet::kProfiles; ++i)
+    QStringList unreadable;
+    for (int i = 0; i < ProfileSet::kProfiles; ++i) {
         m_files.loadNamedProfile(set.profiles[i], set.profileNames[i]);
+        const QString file = m_files.unreadableFile(set.profileNames[i]);
+        if (!file.isEmpty())
+            unreadable.append(file);
+    }
+    return unreadable;
+}
+
+QString ProfileSetStore::unreadableMessage(const QStringList& files)
+{
+    QStringList lines;
+    for (const QString& file : files)
+        lines.append(
+            QCoreApplication::translate("ProfileSetStore", "The profile file %1 cannot be read.").arg(file));
+    return lines.join(QLatin1Char('\n'));
 }
 
 StorageResult ProfileSetStore::saveSet(const ProfileSet& set)

@@ -7,6 +7,7 @@
 #include "storage/StorageResult.h"
 
 #include <QString>
+#include <QStringList>
 
 struct ProfileSet;
 
@@ -18,9 +19,13 @@ public:
     ProfileSetStore(const AppPaths& paths, const QString& modelName);
 
     // Start-up and after a device change: the Config keys, then each slot
-    // from the file of its name (a missing file or a name that cannot be a
-    // file gives a default-loaded record).
-    void loadSet(ProfileSet& set) const;
+    // from the file of its name (a missing file, or one that cannot be read,
+    // gives a default-loaded record). Returns the slot files that are there
+    // but could not be read (see ProfileFiles::unreadableFile): a set with
+    // such a slot is not what the user stored and must not be sent.
+    QStringList loadSet(ProfileSet& set) const;
+    // "Profile file ... cannot be read", one line per file.
+    static QString unreadableMessage(const QStringList& files);
     // After a transfer: the Config keys with all five slot names, and every
     // slot saved under its own name. Slots that cannot be saved are reported
     // together; the others are saved all the same.

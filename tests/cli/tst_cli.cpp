@@ -1,4 +1,5 @@
 #include "storage/AppConfig.h"
+#include "storage/ProfileFiles.h"
 #include "storage/ProfileSet.h"
 #include "storage/ProfileSetStore.h"
 #include "support/TempAppDir.h"
@@ -55,7 +56,7 @@ ProfileSet storedSet()
     p.LedMoveOFF = 0;
     p.LedSleepTime = 3;
     p.leds[5].colour = QColor(0x12, 0x34, 0x56);
-    p.leds[5].bright = 4;
+    p.leds[5].bright = 3;
     p.leds[5].breath = 2;
     for (int s = 0; s < ProfileData::kStages; ++s) {
         p.stages[s].used = 1;
@@ -94,6 +95,15 @@ private slots:
     void statusAndDevicesAsJson();
     void showReadsTheStoredConfiguration();
     void badInputGivesClearExits();
+    void outOfRangeValuesAreClampedAndMarked();
+    void unreadableSlotIsNeverSent();
+    void failedSaveExitsNonZero();
+    void selectProfileChecksAndStores();
+    void appDirMustBeAFolder();
+    void showPrintsNamesSafely();
+    void hostileConfigurationDoesNotStopTheTool();
+    void faultsFromTheCommandLine_data();
+    void faultsFromTheCommandLine();
 };
 
 void TestCli::applyWritesTheStoredConfiguration()
@@ -113,7 +123,7 @@ void TestCli::applyWritesTheStoredConfiguration()
     QCOMPARE(performance.value(QStringLiteral("pollRate")).toInt(), 4);
     QCOMPARE(performance.value(QStringLiteral("ledMode")).toInt(), 5);
     QCOMPARE(performance.value(QStringLiteral("ledSpeed")).toInt(), 2);
-    QCOMPARE(performance.value(QStringLiteral("ledBrightness")).toInt(), 4);
+    QCOMPARE(performance.value(QStringLiteral("ledBrightness")).toInt(), 3);
     const QJsonObject options = state.value(QStringLiteral("options")).toObject();
     QCOMPARE(options.value(QStringLiteral("liftHigh")).toInt(), 2);
     QCOMPARE(options.value(QStringLiteral("ledSleepTime")).toInt(), 3);
@@ -246,6 +256,185 @@ void TestCli::badInputGivesClearExits()
     run = runTool({QStringLiteral("--help")});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains("select-profile N"));
+    QVERIFY(run.out.contains("--virtual-fault"));
+    QVERIFY(run.out.contains("65  a profile slot"));
+    QVERIFY(run.out.contains("73  a file could not be saved"));
+    run = runTool({QStringLiteral("--virtual-fault"), QStringLiteral("unplug@3"), QStringLiteral("apply")});
+    QCOMPARE(run.exitCode, 64);
+    QVERIFY(run.err.contains("--virtual-fault needs --virtual"));
+}
+
+void TestCli::outOfRangeValuesAreClampedAndMarked()
+{
+    TempAppDir app;
+    ProfileSet set = storedSet();
+    ProfileData& p = set.profiles[0];
+    p.pollrate = 3;
+    p.dpi = 7; // the model has six stages
+    p.stages[1].x = quint32(-1);
+    p.stages[2].x = p.stages[2].y = 1000;
+    p.leds[5].bright = 4;
+    storeConfiguration(app, set);
+
+    Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("show")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains("report rate: unknown (code 3) (out of range, sent as 4)\n"));
+    QVERIFY(run.out.contains("active stage 8 (out of range, sent as 6)\n"));
+    QVERIFY(run.out.contains("(out of range: X level -1 sent as 2)\n"));
+    QVERIFY(run.out.contains("(out of range: X level 1000 sent as 480, Y level 1000 sent as 480)\n"));
+    QVERIFY(run.out.contains("brightness 4 (out of range, sent as 3)"));
+
+    run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),
+                   QStringLiteral("--dump-device"), QStringLiteral("apply")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.contains("adjusted before sending: profile 1: stage 3 Y level 1000 -> 480"));
+    const QJsonObject state = run.json();
+    const QJsonObject performance = state.value(QStringLiteral("performance")).toObject();
+    QCOMPARE(performance.value(QStringLiteral("pollRate")).toInt(), 4);
+    QCOMPARE(performance.value(QStringLiteral("dpiStage")).toInt(), 5);
+    QCOMPARE(performance.value(QStringLiteral("ledBrightness")).toInt(), 3);
+    const QJsonArray stages = state.value(QStringLiteral("dpiStages")).toArray();
+    QCOMPARE(stages.at(1).toObject().value(QStringLiteral("first")).toInt(), 2);
+    // Level 480 of sensor 3389: range 1, 480 - 160.
+    QCOMPARE(stages.at(2).toObject().value(QStringLiteral("bytes")).toString(),
+             QStringLiteral("01 40 01 40 01"));
+}
+
+void TestCli::unreadableSlotIsNeverSent()
+{
+    TempAppDir app;
+    ProfileSet set = storedSet();
+    storeConfiguration(app, set);
+    const QString model = AppConfig(app.paths()).currentProductName();
+    const QString second = ProfileFiles(app.paths(), model).profilePath(QStringLiteral("Profile 2"));
+    QVERIFY(QFile::remove(second) && QDir().mkpath(second));
+    const QStringList apply = {QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),
+                               QStringLiteral("--dump-device"), QStringLiteral("apply")};
+    Run run = runTool(apply);
+    QCOMPARE(run.exitCode, 65);
+    QVERIFY(run.err.contains(second.toUtf8() + " cannot be read"));
+    QCOMPARE(
+        run.json().value(QStringLiteral("download")).toObject().value(QStringLiteral("beginMarkers")).toInt(),
+        0);
+    run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("show")});
+    QCOMPARE(run.exitCode, 65);
+
+    // A slot name that no file can have.
+    QVERIFY(QDir(second).removeRecursively());
+    set.profileNames[2] = QStringLiteral("../elsewhere");
+    QVERIFY(AppConfig(app.paths()).writeProfileAssignment(set).isOk());
+    run = runTool(apply);
+    QCOMPARE(run.exitCode, 65);
+    QVERIFY(run.err.contains("../elsewhere.prof cannot be read"));
+}
+
+void TestCli::failedSaveExitsNonZero()
+{
+    TempAppDir app;
+    storeConfiguration(app, storedSet());
+    // A file where the profile folder belongs: the profiles load as
+    // defaults (there are none), but none can be saved.
+    const QString folder =
+        ProfileFiles(app.paths(), AppConfig(app.paths()).currentProductName()).profileDir();
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
+    const Run run = runTool(
+        {QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"), QStringLiteral("apply")});
+    QCOMPARE(run.exitCode, 73);
+    QVERIFY(run.err.contains("Profile 1 was not saved"));
+}
+
+void TestCli::selectProfileChecksAndStores()
+{
+    TempAppDir app;
+    Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),
+                       QStringLiteral("select-profile"), QStringLiteral("-1")});
+    QCOMPARE(run.exitCode, 64);
+    QVERIFY(run.err.contains("a profile number from 1 to 5"));
+    run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual"),
+                   QStringLiteral("select-profile"), QStringLiteral("4")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(AppConfig(app.paths()).profileId(), 3);
+}
+
+void TestCli::appDirMustBeAFolder()
+{
+    TempAppDir app;
+    Run run = runTool({QStringLiteral("--app-dir"), QString(), QStringLiteral("show")});
+    QCOMPARE(run.exitCode, 64);
+    QVERIFY(run.err.contains("--app-dir needs a folder"));
+    run = runTool({QStringLiteral("--app-dir="), QStringLiteral("show")});
+    QCOMPARE(run.exitCode, 64);
+    run = runTool({QStringLiteral("--app-dir"), app.paths().configFile(), QStringLiteral("show")});
+    QCOMPARE(run.exitCode, 66);
+    QVERIFY(run.err.contains("not a folder"));
+}
+
+void TestCli::showPrintsNamesSafely()
+{
+    TempAppDir app;
+    ProfileSet set = storedSet();
+    ProfileData& p = set.profiles[0];
+    p.buttons[3].macroname = QStringLiteral("burst\x1b[2J\n");
+    p.buttons[4].Fun = 0;
+    p.buttons[5].Fun = 6; // a single key with no key chosen
+    p.buttons[5].Res1 = 0;
+    storeConfiguration(app, set);
+    const Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("show")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(!run.out.contains('\x1b'));
+    QVERIFY(run.out.contains("button 4: macro \"burst\\x1b[2J\\n\"\n"));
+    QVERIFY(run.out.contains("button 5: Disabled\n"));
+    QVERIFY(run.out.contains("button 6: SINGLE KEY (none)\n"));
+}
+
+// Values that would crash Qt's variant decoding, in the configuration the
+// tool reads first.
+void TestCli::hostileConfigurationDoesNotStopTheTool()
+{
+    TempAppDir app;
+    QFile config(app.paths().configFile());
+    QVERIFY(config.open(QIODevice::Append));
+    config.write("\n[Config]\nCurrentProductName=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n"
+                 "[Mouse_List]\n0=@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\n");
+    config.close();
+    const Run run = runTool({QStringLiteral("--app-dir"), app.path(), QStringLiteral("show")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith("Model: , sensor 3389\n"));
+}
+
+void TestCli::faultsFromTheCommandLine_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("write error") << QStringList{QStringLiteral("write-error@3")} << 4
+                                 << QByteArray("transfer result 4");
+    QTest::newRow("reads time out") << QStringList{QStringLiteral("timeout@4:100")} << 2
+                                    << QByteArray("transfer result 2");
+    QTest::newRow("unplugged") << QStringList{QStringLiteral("unplug@5")} << 4
+                               << QByteArray("transfer result 4");
+    QTest::newRow("one late echo is waited for")
+        << QStringList{QStringLiteral("timeout@4")} << 0 << QByteArray();
+    QTest::newRow("unknown fault") << QStringList{QStringLiteral("melt@1")} << 64
+                                   << QByteArray("unknown fault");
+    QTest::newRow("byte past the report")
+        << QStringList{QStringLiteral("bad-echo@1:32")} << 64 << QByteArray("the byte is 0 to 31");
+}
+
+void TestCli::faultsFromTheCommandLine()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, message);
+    TempAppDir app;
+    storeConfiguration(app, storedSet());
+    QStringList arguments = {QStringLiteral("--app-dir"), app.path(), QStringLiteral("--virtual")};
+    for (const QString& fault : faults)
+        arguments << QStringLiteral("--virtual-fault") << fault;
+    const Run run = runTool(arguments << QStringLiteral("apply"));
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), run.err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,4 +1,11 @@
+#include "protocol/DeviceLimits.h"
+#include "protocol/FunctionTable.h"
+#include "protocol/KeyTable.h"
+#include "storage/AppConfig.h"
+#include "storage/ModelDescription.h"
 #include "storage/ProductDescription.h"
+#include "storage/ProfileDefaults.h"
+#include "storage/ProfileSet.h"
 #include "support/TempAppDir.h"
 
 #include <QSettings>
@@ -164,6 +171,38 @@ private Q_SLOTS:
         qint8 presence[16];
         QCOMPARE(file.buttonPresence(presence), 8);
         QCOMPARE(int(std::count(std::begin(presence), std::end(presence), qint8(-1))), 8);
+    }
+
+    // Each button of the sample does what a user expects of a new mouse: a
+    // function the mouse knows, with what it needs to act (a factory profile
+    // carries no key steps and no macro name).
+    void sampleFactoryButtonsDoSomething()
+    {
+        TempAppDir dir;
+        const ProductDescription file(dir.paths().productDescriptionFile());
+        FactoryProfile profile;
+        QCOMPARE(file.factoryProfile(profile), 0);
+        for (int n = 0; n < file.buttonCount(); ++n) {
+            const int fun = profile.buttons[n].fun;
+            quint8 bytes[4];
+            QVERIFY2(FunctionTable::lookup(fun, bytes), qPrintable(QString::number(n)));
+            QVERIFY(fun != FunctionTable::ButtonOff && fun != FunctionTable::KeyCombination);
+            QVERIFY(fun != FunctionTable::Macro && fun != FunctionTable::GunMacro);
+            if (fun == FunctionTable::SingleKey)
+                QVERIFY(!KeyTable::name(profile.buttons[n].res[0]).isEmpty());
+        }
+    }
+
+    // What a reset puts into a profile goes to the mouse unchanged.
+    void sampleFactoryProfileIsWithinTheMousesRanges()
+    {
+        TempAppDir dir;
+        ProfileSet set;
+        ProfileDefaults::resetAll(set, ProductDescription(dir.paths().productDescriptionFile()));
+        const QString model = AppConfig(dir.paths()).currentProductName();
+        // Slot 0 is the one reset; the others stay empty records.
+        for (const LimitChange& change : DeviceLimits::clamp(set, ModelDescription::read(dir.paths(), model)))
+            QVERIFY2(change.profile != 0, qPrintable(change.text()));
     }
 };
 

@@ -409,7 +409,7 @@ void TestProfiles::resetWithProductDescription()
     QCOMPARE(p.buttons[1].ID, 0);
     QCOMPARE(p.buttons[17].Fun, 0);
     QCOMPARE(p.buttons[40].Fun, 52);
-    QCOMPARE(p.leds[13], (LedSetting{QColor(219, 200, 182), 360, 0, 0, 4, 2}));
+    QCOMPARE(p.leds[13], (LedSetting{QColor(219, 200, 182), 360, 0, 0, 3, 2}));
     QCOMPARE(int(p.LedSleepTime), 1);
     QCOMPARE(int(p.buttons[0].KeyInfo[0].Map), 0);
 }

@@ -1,0 +1,38 @@
+#include "storage/IniFile.h"
+
+#include "storage/StorageLog.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Far beyond any file of ours (a profile is some 400 KB): a larger one is
+// not ours, and reading it whole would only cost memory.
+constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+} // namespace
+
+namespace IniFile {
+
+bool isBlocked(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return false;
+    qCWarning(lcStorage) << "not a regular file, left alone:" << path;
+    return true;
+}
+
+bool isReadable(const QString& path)
+{
+    if (path.isEmpty() || isBlocked(path))
+        return false;
+    const QFileInfo info(path);
+    if (info.exists() && info.size() > kMaxFileSize) {
+        qCWarning(lcStorage) << "too large to be a file of ours, read as missing:" << path;
+        return false;
+    }
+    return true;
+}
+
+} // namespace IniFile

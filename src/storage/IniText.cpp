@@ -1,0 +1,483 @@
+#include "storage/IniText.h"
+
+#include "storage/IniValue.h"
+#include "storage/StorageLog.h"
+
+#include <QStringList>
+
+namespace {
+
+// One line of the text: where it starts, where it ends and where its first
+// unquoted "=" is (-1: none).
+struct Line
+{
+    int start = 0;
+    int end = 0;
+    int equals = -1;
+};
+
+bool isSpace(char ch)
+{
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\f' || ch == '\v';
+}
+
+bool isLineEnd(char ch)
+{
+    return ch == '\n' || ch == '\r';
+}
+
+// Text bytes as written by either Qt version: UTF-8 where they are valid
+// UTF-8, otherwise Latin-1, as older files may hold.
+QString decodeBytes(const char* data, int size)
+{
+    const QString utf8 = QString::fromUtf8(data, size);
+    return utf8.toUtf8() == QByteArray::fromRawData(data, size) ? utf8 : QString::fromLatin1(data, size);
+}
+
+void skipComment(const QByteArray& text, int& i)
+{
+    while (i < text.size() && !isLineEnd(text.at(i)))
+        ++i;
+    while (i < text.size() && isSpace(text.at(i)))
+        ++i;
+}
+
+// The next line, joining lines that end in a backslash or lie inside quotes,
+// and skipping blank lines and ";" comments. False at the end of the text.
+bool nextLine(const QByteArray& text, int& pos, Line& line)
+{
+    const int size = text.size();
+    int i = pos;
+    while (i < size && isSpace(text.at(i)))
+        ++i;
+    line = Line();
+    line.start = i;
+    bool inQuotes = false;
+    while (i < size) {
+        const char ch = text.at(i++);
+        if (ch == '=') {
+            if (!inQuotes && line.equals == -1)
+                line.equals = i - 1;
+        } else if (isLineEnd(ch)) {
+            if (i == line.start + 1) {
+                ++line.start;
+            } else if (!inQuotes) {
+                --i;
+                break;
+            }
+        } else if (ch == '\\') {
+            if (i < size) {
+                const char escaped = text.at(i++);
+                if (i < size && isLineEnd(escaped) && isLineEnd(text.at(i)) && escaped != text.at(i))
+                    ++i;
+            }
+        } else if (ch == '"') {
+            inQuotes = !inQuotes;
+        } else if (ch == ';') {
+            if (i == line.start + 1) {
+                skipComment(text, i);
+                line.start = i;
+            } else if (!inQuotes) {
+                --i;
+                break;
+            }
+        }
+    }
+    pos = i;
+    line.end = i;
+    return line.end > line.start;
+}
+
+int hexDigit(char ch)
+{
+    if (ch >= '0' && ch <= '9')
+        return ch - '0';
+    if (ch >= 'a' && ch <= 'f')
+        return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'F')
+        return ch - 'A' + 10;
+    return -1;
+}
+
+// "%XX" and "%UXXXX" escapes, and "\" for "/".
+QString unescapeKey(const QByteArray& text, int from, int to)
+{
+    QString key;
+    int i = from;
+    while (i < to) {
+        const char ch = text.at(i);
+        if (ch == '\\') {
+            key += QLatin1Char('/');
+            ++i;
+            continue;
+        }
+        if (ch == '%' && i < to - 1) {
+            const int first = text.at(i + 1) == 'U' ? i + 2 : i + 1;
+            const int digits = text.at(i + 1) == 'U' ? 4 : 2;
+            bool ok = first + digits <= to;
+            int code = 0;
+            for (int d = 0; ok && d < digits; ++d) {
+                const int digit = hexDigit(text.at(first + d));
+                ok = digit >= 0;
+                code = code * 16 + digit;
+            }
+            if (ok) {
+                key += QChar(code);
+                i = first + digits;
+                continue;
+            }
+            key += QLatin1Char('%');
+            ++i;
+            continue;
+        }
+        int j = i + 1;
+        while (j < to && text.at(j) != '\\' && text.at(j) != '%')
+            ++j;
+        key += decodeBytes(text.constData() + i, j - i);
+        i = j;
+    }
+    return key;
+}
+
+char simpleEscape(char ch)
+{
+    switch (ch) {
+    case 'a':
+        return '\a';
+    case 'b':
+        return '\b';
+    case 'f':
+        return '\f';
+    case 'n':
+        return '\n';
+    case 'r':
+        return '\r';
+    case 't':
+        return '\t';
+    case 'v':
+        return '\v';
+    case '"':
+    case '?':
+    case '\'':
+    case '\\':
+        return ch;
+    default:
+        return 0;
+    }
+}
+
+void chopTrailingBlanks(QString& text, int limit)
+{
+    int n = text.size();
+    while (n > limit && (text.at(n - 1) == QLatin1Char(' ') || text.at(n - 1) == QLatin1Char('\t')))
+        --n;
+    text.truncate(n);
+}
+
+// One value: backslash escapes ("\n", "\x4e2d", "\101"), quoted parts and,
+// outside quotes, commas between list elements. Blanks around unquoted
+// elements are dropped.
+class ValueReader
+{
+public:
+    ValueReader(const QByteArray& text, int from, int to) : m_text(text), m_i(from), m_to(to) {}
+
+    // The elements; more than one when the value is a list.
+    QStringList read()
+    {
+        skipBlanks();
+        while (m_i < m_to) {
+            const char ch = m_text.at(m_i);
+            if (ch == '\\')
+                readEscape();
+            else if (ch == '"')
+                toggleQuotes();
+            else if (ch == ',' && !m_inQuotes)
+                endElement();
+            else
+                readPlain();
+        }
+        // As QSettings does, a value that ends inside an escape keeps its
+        // trailing blanks.
+        if (!m_quoted && !m_endedInEscape)
+            chopTrailingBlanks(m_current, m_chopLimit);
+        m_elements.append(m_current);
+        return m_elements;
+    }
+
+private:
+    void skipBlanks()
+    {
+        while (m_i < m_to && (m_text.at(m_i) == ' ' || m_text.at(m_i) == '\t'))
+            ++m_i;
+        m_chopLimit = m_current.size();
+    }
+
+    void readPlain()
+    {
+        int j = m_i + 1;
+        while (j < m_to && m_text.at(j) != '\\' && m_text.at(j) != '"' && m_text.at(j) != ',')
+            ++j;
+        m_current += decodeBytes(m_text.constData() + m_i, j - m_i);
+        m_i = j;
+    }
+
+    void toggleQuotes()
+    {
+        ++m_i;
+        m_quoted = true;
+        m_inQuotes = !m_inQuotes;
+        if (!m_inQuotes)
+            skipBlanks();
+    }
+
+    void endElement()
+    {
+        if (!m_quoted)
+            chopTrailingBlanks(m_current, m_chopLimit);
+        m_elements.append(m_current);
+        m_current.clear();
+        m_quoted = false;
+        ++m_i;
+        skipBlanks();
+    }
+
+    void readEscape()
+    {
+        if (++m_i >= m_to) {
+            m_endedInEscape = true;
+            return;
+        }
+        const char ch = m_text.at(m_i++);
+        if (const char simple = simpleEscape(ch)) {
+            m_current += QLatin1Char(simple);
+        } else if (ch == 'x') {
+            m_endedInEscape = m_i >= m_to;
+            if (m_i < m_to && hexDigit(m_text.at(m_i)) >= 0)
+                m_current += QChar(readNumber(16));
+        } else if (ch >= '0' && ch <= '7') {
+            --m_i;
+            m_current += QChar(readNumber(8));
+        } else if (isLineEnd(ch) && m_i < m_to && isLineEnd(m_text.at(m_i)) && m_text.at(m_i) != ch) {
+            ++m_i;
+        }
+        m_chopLimit = m_current.size();
+    }
+
+    // The digits of a numeric escape, as many as follow; only the low 16
+    // bits count, as one UTF-16 unit is what an escape stands for.
+    ushort readNumber(int base)
+    {
+        uint code = 0;
+        while (m_i < m_to) {
+            const int digit = hexDigit(m_text.at(m_i));
+            if (digit < 0 || digit >= base)
+                break;
+            code = (code * uint(base) + uint(digit)) & 0xFFFFFF;
+            ++m_i;
+        }
+        return ushort(code);
+    }
+
+    const QByteArray& m_text;
+    int m_i;
+    const int m_to;
+    QString m_current;
+    QStringList m_elements;
+    int m_chopLimit = 0;
+    bool m_inQuotes = false;
+    bool m_quoted = false;
+    bool m_endedInEscape = false;
+};
+
+QString sectionOf(const QByteArray& text, const Line& line, bool& ok)
+{
+    int close = text.indexOf(']', line.start);
+    if (close == -1 || close >= line.end) {
+        ok = false;
+        close = line.end;
+    }
+    const QByteArray name = text.mid(line.start + 1, close - line.start - 1).trimmed();
+    if (name.compare("general", Qt::CaseInsensitive) == 0)
+        return QString();
+    if (name.compare("%general", Qt::CaseInsensitive) == 0)
+        return QString::fromLatin1(name.mid(1)) + QLatin1Char('/');
+    return unescapeKey(name, 0, name.size()) + QLatin1Char('/');
+}
+
+void readKey(const QByteArray& text, const Line& line, const QString& section,
+             QSettings::SettingsMap& settings)
+{
+    int keyEnd = line.equals;
+    while (keyEnd > line.start && (text.at(keyEnd - 1) == ' ' || text.at(keyEnd - 1) == '\t'))
+        --keyEnd;
+    const QString name = unescapeKey(text, line.start, keyEnd);
+    if (name.isEmpty())
+        return;
+    const QString key = section + name;
+    const QStringList elements = ValueReader(text, line.equals + 1, line.end).read();
+    const QVariant value =
+        elements.size() > 1 ? IniValue::decodeList(elements) : IniValue::decode(elements.first());
+    // A value we do not accept reads as missing, also over an earlier line.
+    if (value.isValid())
+        settings.insert(key, value);
+    else
+        settings.remove(key);
+}
+
+// "%XX" for what is not a letter, digit, "_", "-" or ".", "%UXXXX" beyond
+// Latin-1, "\" for "/".
+QByteArray escapeKey(const QString& key)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    QByteArray escaped;
+    for (const QChar qch : key) {
+        const ushort ch = qch.unicode();
+        if (ch == '/') {
+            escaped += '\\';
+        } else if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
+                   ch == '_' || ch == '-' || ch == '.') {
+            escaped += char(ch);
+        } else if (ch <= 0xFF) {
+            escaped += '%';
+            escaped += hex[ch / 16];
+            escaped += hex[ch % 16];
+        } else {
+            escaped += "%U";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                escaped += hex[(ch >> shift) & 0xF];
+        }
+    }
+    return escaped;
+}
+
+bool isHexDigit(ushort ch)
+{
+    return ch < 0x80 && hexDigit(char(ch)) >= 0;
+}
+
+// Control characters and everything beyond ASCII as "\x" escapes, which
+// both Qt versions read; quotes when the value holds a separator or starts
+// or ends with a blank.
+void escapeValue(const QString& value, QByteArray& out)
+{
+    const int start = out.size();
+    bool needsQuotes = false;
+    bool escapeNextIfHex = false;
+    for (const QChar qch : value) {
+        const ushort ch = qch.unicode();
+        if (ch == ';' || ch == ',' || ch == '=')
+            needsQuotes = true;
+        if (escapeNextIfHex && isHexDigit(ch)) {
+            out += "\\x" + QByteArray::number(ch, 16);
+            continue;
+        }
+        escapeNextIfHex = false;
+        if (ch == 0) {
+            out += "\\0";
+            escapeNextIfHex = true;
+        } else if (ch == '"' || ch == '\\') {
+            out += '\\';
+            out += char(ch);
+        } else if (ch == '\a' || ch == '\b' || ch == '\f' || ch == '\n' || ch == '\r' || ch == '\t' ||
+                   ch == '\v') {
+            static const char letters[] = "abtnvfr";
+            out += '\\';
+            out += letters[ch - '\a'];
+        } else if (ch <= 0x1F || ch >= 0x7F) {
+            out += "\\x" + QByteArray::number(ch, 16);
+            escapeNextIfHex = true;
+        } else {
+            out += char(ch);
+        }
+    }
+    if (needsQuotes || (out.size() > start && (out.at(start) == ' ' || out.at(out.size() - 1) == ' '))) {
+        out.insert(start, '"');
+        out += '"';
+    }
+}
+
+bool appendValue(const QVariant& value, QByteArray& out)
+{
+    if (value.userType() == QMetaType::QStringList) {
+        const QStringList list = value.toStringList();
+        if (list.isEmpty()) {
+            out += "@Invalid()";
+            return true;
+        }
+        for (int i = 0; i < list.size(); ++i) {
+            QString stored;
+            IniValue::encode(list.at(i), stored);
+            if (i > 0)
+                out += ", ";
+            escapeValue(stored, out);
+        }
+        return true;
+    }
+    QString stored;
+    if (!IniValue::encode(value, stored))
+        return false;
+    escapeValue(stored, out);
+    return true;
+}
+
+#ifdef Q_OS_WIN
+const char kLineEnd[] = "\r\n";
+#else
+const char kLineEnd[] = "\n";
+#endif
+
+} // namespace
+
+namespace IniText {
+
+bool parse(const QByteArray& text, QSettings::SettingsMap& settings)
+{
+    bool ok = true;
+    QString section;
+    int pos = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    Line line;
+    while (nextLine(text, pos, line)) {
+        if (text.at(line.start) == '[')
+            section = sectionOf(text, line, ok);
+        else if (line.equals == -1)
+            ok = false;
+        else
+            readKey(text, line, section, settings);
+    }
+    if (!ok)
+        qCWarning(lcStorage) << "skipped lines that are neither a section nor a key";
+    return ok;
+}
+
+QByteArray serialise(const QSettings::SettingsMap& settings)
+{
+    // Keys below the top level go to the section named by their first part.
+    QMap<QString, QSettings::SettingsMap> sections;
+    for (auto it = settings.cbegin(); it != settings.cend(); ++it) {
+        const int slash = it.key().indexOf(QLatin1Char('/'));
+        const QString section = slash < 0 ? QString() : it.key().left(slash);
+        sections[section].insert(it.key().mid(slash + 1), it.value());
+    }
+    QByteArray text;
+    for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
+        if (!text.isEmpty())
+            text += kLineEnd;
+        if (section.key().isEmpty())
+            text += QByteArray("[General]") + kLineEnd;
+        else if (section.key().compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+            text += "[%" + section.key().toLatin1() + "]" + kLineEnd;
+        else
+            text += "[" + escapeKey(section.key()) + "]" + kLineEnd;
+        for (auto key = section->cbegin(); key != section->cend(); ++key) {
+            QByteArray line = escapeKey(key.key()) + '=';
+            if (appendValue(key.value(), line))
+                text += line + kLineEnd;
+            else
+                qCWarning(lcStorage) << "not written, a type the files do not hold:" << key.key();
+        }
+    }
+    return text;
+}
+
+} // namespace IniText
