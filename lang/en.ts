@@ -2,6 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AccessDiagnosis</name>
+    <message>
+        <source>The mouse is plugged in, but %1 cannot be opened: permission denied. The udev rule is missing or not yet applied. Install %2 into /etc/udev/rules.d/ (the package installs it), then replug the receiver or run:
+%3</source>
+        <translation>The mouse is plugged in, but %1 cannot be opened: permission denied. The udev rule is missing or not yet applied. Install %2 into /etc/udev/rules.d/ (the package installs it), then replug the receiver or run:
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSeeding</name>
+    <message>
+        <source>Could not create %1.</source>
+        <translation>Could not create %1.</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>The name is empty.</source>

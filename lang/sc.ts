@@ -2,6 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AccessDiagnosis</name>
+    <message>
+        <source>The mouse is plugged in, but %1 cannot be opened: permission denied. The udev rule is missing or not yet applied. Install %2 into /etc/udev/rules.d/ (the package installs it), then replug the receiver or run:
+%3</source>
+        <translation>鼠标已连接，但无法打开 %1：权限被拒绝。udev 规则缺失或尚未生效。请将 %2 安装到 /etc/udev/rules.d/（软件包会自动安装），然后重新插拔接收器或运行：
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSeeding</name>
+    <message>
+        <source>Could not create %1.</source>
+        <translation>无法创建 %1。</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>The name is empty.</source>

@@ -2,6 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>AccessDiagnosis</name>
+    <message>
+        <source>The mouse is plugged in, but %1 cannot be opened: permission denied. The udev rule is missing or not yet applied. Install %2 into /etc/udev/rules.d/ (the package installs it), then replug the receiver or run:
+%3</source>
+        <translation>滑鼠已連接，但無法開啟 %1：權限遭拒。udev 規則缺失或尚未生效。請將 %2 安裝到 /etc/udev/rules.d/（套件會自動安裝），然後重新插拔接收器或執行：
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSeeding</name>
+    <message>
+        <source>Could not create %1.</source>
+        <translation>無法建立 %1。</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>The name is empty.</source>

@@ -8,6 +8,8 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev
     libhidapi-dev libudev-dev
+    appstream
+    clang libclang-rt-14-dev
     xvfb xauth
 )
 

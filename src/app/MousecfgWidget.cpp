@@ -6,6 +6,7 @@
 #include "app/LanguageSwitcher.h"
 #include "app/PageHost.h"
 #include "device/DeviceSession.h"
+#include "hid/AccessDiagnosis.h"
 #include "hid/DeviceServices.h"
 #include "platform/DeviceNotifier.h"
 #include "platform/PlatformServices.h"
@@ -272,6 +273,10 @@ void MousecfgWidget::slotWarnClose()
     m_discovery->openCurrentModel();
     reinitialise();
     m_discovery->setDeviceReady(true);
+    // A mouse that came but may not be opened: say why once the plug-in
+    // warning, which closes itself now, has gone.
+    if (!m_session->link().deniedPaths().isEmpty())
+        QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
 
 void MousecfgWidget::slot_show_mousename(QAction* action)
@@ -321,7 +326,7 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 void MousecfgWidget::slotWarning()
 {
     show();
-    if (presentModelCount() > 0) {
+    if (presentModelCount() > 0 && m_session->link().deniedPaths().isEmpty()) {
         // A mouse that came back before the warning was due needs no warning;
         // the flag would otherwise stay set and keep the window from the tray.
         m_warningOpen = false;
@@ -341,12 +346,16 @@ void MousecfgWidget::showDisconnectWarning()
     // A box accepted a moment ago may not be deleted yet: it no longer counts.
     if (m_warning && m_warning->isVisible())
         return;
-    m_warning =
-        new OakMessageBox(this, OakMessageBox::TellWithReceiver, tr("Warning"), tr("Dongle Disconnect!"),
-                          m_ui.scale().factor, m_ui.themeColor(), skin("dongle2.png"));
+    // A mouse that is plugged in but may not be opened by this user is told
+    // apart from an absent one: the text says how to fix it.
+    const QString accessProblem = AccessDiagnosis::message(m_session->link().deniedPaths());
+    m_warning = new OakMessageBox(this, OakMessageBox::TellWithReceiver, tr("Warning"),
+                                  accessProblem.isEmpty() ? tr("Dongle Disconnect!") : accessProblem,
+                                  m_ui.scale().factor, m_ui.themeColor(), skin("dongle2.png"));
     m_warning->setObjectName(QStringLiteral("disconnectWarning"));
     m_warning->setAttribute(Qt::WA_DeleteOnClose);
-    m_warning->watchForPlugIn([this] { return m_discovery->deviceReady(); });
+    if (accessProblem.isEmpty())
+        m_warning->watchForPlugIn([this] { return m_discovery->deviceReady(); });
     // Any way out of the box (Escape included) ends the warning; without a
     // mouse the window goes back to the tray.
     connect(m_warning, &QDialog::finished, this, [this] {

@@ -3,26 +3,32 @@
 #include "app/MousecfgWidget.h"
 #include "app/VirtualDeviceNotifier.h"
 #include "app/VirtualMouseMenu.h"
+#include "device/LogVerbosity.h"
 #include "platform/DeviceNotifier.h"
 #include "platform/InstanceLock.h"
 #include "platform/PlatformServices.h"
 #include "sim/DeviceSetup.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
+#include "storage/ConfigSeeding.h"
 #include "storage/ProductDescription.h"
 #include "widgets/UiSettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <memory>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcStartup, "mousecfg.startup")
 
 struct StartupOptions
 {
     QString appDir;
     bool virtualMouse = false;
+    bool verbose = false;
 };
 
 StartupOptions parseOptions(const QStringList& arguments)
@@ -35,10 +41,13 @@ StartupOptions parseOptions(const QStringList& arguments)
                                     QStringLiteral("DIR"));
     const QCommandLineOption virtualMouse(
         QStringLiteral("virtual"), QStringLiteral("Run on the virtual mouse instead of the real one."));
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     QStringLiteral("Print the debug log (every transfer and status poll)."));
     parser.addOption(appDir);
     parser.addOption(virtualMouse);
+    parser.addOption(verbose);
     parser.process(arguments);
-    return {parser.value(appDir), parser.isSet(virtualMouse)};
+    return {parser.value(appDir), parser.isSet(virtualMouse), parser.isSet(verbose)};
 }
 
 void setHighDpiPolicy()
@@ -60,7 +69,12 @@ int runMousecfg(int argc, char* argv[])
     // The window lives in the tray; closing it must not end the program.
     app.setQuitOnLastWindowClosed(false);
     const StartupOptions options = parseOptions(QCoreApplication::arguments());
-    const AppPaths paths(options.appDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.appDir);
+    LogVerbosity::apply(options.verbose);
+    const AppPaths paths(options.appDir.isEmpty()
+                             ? AppPaths::forExecutable(QCoreApplication::applicationDirPath())
+                             : AppPaths(options.appDir));
+    // A failed seeding leaves defaults to read; saves then say what failed.
+    ConfigSeeding::seedIfFirstStart(paths);
 
     const QString productName = ProductDescription(paths.productDescriptionFile()).productName();
     std::unique_ptr<InstanceLock> lock = createInstanceLock();
@@ -88,6 +102,9 @@ int runMousecfg(int argc, char* argv[])
     }
     window->setWindowIcon(QIcon(paths.skinFile(QStringLiteral("icon.ico"))));
     window->setWindowTitle(productName);
+    qCDebug(lcStartup, "data in %s, configuration in %s", qPrintable(paths.appDir()),
+            qPrintable(paths.configDir()));
+    // The one line a normal start prints; scripts and tests wait for it.
     qInfo("mousecfg: running for \"%s\"", qPrintable(productName));
     const int code = app.exec();
     window.reset();

@@ -8,6 +8,7 @@
 #include "device/ConfigurationDownload.h"
 #include "device/DeviceState.h"
 #include "device/OakGetBatteryThread.h"
+#include "hid/AccessDiagnosis.h"
 #include "hid/DeviceLink.h"
 #include "hid/ModelIds.h"
 #include "protocol/SensorTables.h"
@@ -30,8 +31,15 @@ void printJson(const QJsonValue& value)
     Console::raw(document.toJson(QJsonDocument::Indented));
 }
 
-int noDevice()
+// No vendor interface could be opened: either there is no mouse, or it is
+// there and this user may not open it, which has a fix to tell.
+int noDevice(CliSession& session)
 {
+    const QString denied = AccessDiagnosis::message(session.link().deniedPaths());
+    if (!denied.isEmpty()) {
+        Console::error(denied);
+        return ExitNoPermission;
+    }
     Console::error(QStringLiteral("no mouse found"));
     return ExitNoDevice;
 }
@@ -90,13 +98,19 @@ int devices(CliSession& session, const CliOptions& options)
     }
     if (options.json)
         printJson(list);
-    return list.isEmpty() ? noDevice() : ExitOk;
+    if (list.isEmpty())
+        return noDevice(session);
+    // Listing needs no access to the nodes, using the mouse does: say so now
+    // rather than at the first command that talks to it.
+    if (!session.open() && !session.link().deniedPaths().isEmpty())
+        return noDevice(session);
+    return ExitOk;
 }
 
 int status(CliSession& session, const CliOptions& options)
 {
     if (!session.open())
-        return noDevice();
+        return noDevice(session);
     OakGetBatteryThread poll(session.link());
     QJsonObject reply;
     QObject::connect(&poll, &OakGetBatteryThread::RefreshBatteryStatus,
@@ -154,7 +168,7 @@ int apply(CliSession& session, const CliOptions&)
     job.previous = job.working;
     job.model = ModelDescription::read(paths, job.modelName);
     if (!session.open())
-        return noDevice();
+        return noDevice(session);
     DeviceState deviceState;
     ConfigurationDownload download(session.link(), deviceState, paths, SensorTables::shipped());
     const ApplyOutcome outcome = runApply(download, job);
@@ -179,7 +193,7 @@ int selectProfile(CliSession& session, const CliOptions& options)
         return ExitUsage;
     }
     if (!session.open())
-        return noDevice();
+        return noDevice(session);
     DeviceCommands commands(session.link(), SensorTables::shipped());
     const quint8 result = commands.switchProfile(slot - 1);
     if (result != 0) {

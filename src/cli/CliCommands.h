@@ -15,7 +15,8 @@ enum ExitStatus
     ExitUsage = 64,
     ExitSlotUnreadable = 65, // a profile slot's file cannot be read; nothing is sent
     ExitNoInput = 66,
-    ExitSaveFailed = 73, // a file could not be saved
+    ExitSaveFailed = 73,   // a file could not be saved
+    ExitNoPermission = 77, // the mouse's device node cannot be opened by this user
 };
 
 int devices(CliSession& session, const CliOptions& options);

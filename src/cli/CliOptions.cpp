@@ -59,6 +59,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             options.trace = true;
         } else if (argument == QLatin1String("--dump-device")) {
             options.dumpDevice = true;
+        } else if (argument == QLatin1String("--verbose")) {
+            options.verbose = true;
         } else if (argument == QLatin1String("--json")) {
             options.json = true;
         } else if (optionValue(arguments, i, QStringLiteral("--app-dir"), value, options)) {
@@ -126,6 +128,7 @@ QString CliOptions::usage()
         "                                               changed\n"
         "                       unplug@N                the mouse is unplugged right after write N\n"
         "                     the option may be given more than once\n"
+        "  --verbose          print the debug log (every transfer and status poll) to standard error\n"
         "  --help             this text\n"
         "\n"
         "Exit status:\n"
@@ -136,5 +139,6 @@ QString CliOptions::usage()
         "  64  bad arguments\n"
         "  65  a profile slot's file cannot be read; nothing was sent\n"
         "  66  the configuration or the application folder cannot be read\n"
-        "  73  a file could not be saved (the mouse may have been written)\n");
+        "  73  a file could not be saved (the mouse may have been written)\n"
+        "  77  the mouse is plugged in but its device node may not be opened (udev rule missing)\n");
 }

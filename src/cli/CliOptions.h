@@ -15,6 +15,7 @@ struct CliOptions
     bool trace = false;
     bool dumpDevice = false;
     bool json = false;
+    bool verbose = false;
     bool help = false;
     FaultSchedule faults; // --virtual-fault, for the virtual mouse
     QString error;        // set when the command line cannot be used

@@ -2,26 +2,31 @@
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "cli/Console.h"
+#include "device/LogVerbosity.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
+#include "storage/ConfigSeeding.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 namespace {
 
 int run(const CliOptions& options)
 {
-    const AppPaths paths = options.appDir.isEmpty() ? AppPaths(QCoreApplication::applicationDirPath())
-                                                    : AppPaths(QDir(options.appDir).absolutePath());
+    const AppPaths paths = options.appDir.isEmpty()
+                               ? AppPaths::forExecutable(QCoreApplication::applicationDirPath())
+                               : AppPaths(QDir(options.appDir).absolutePath());
     if (!options.appDir.isEmpty() && !QFileInfo(options.appDir).isDir()) {
         const bool exists = QFileInfo::exists(options.appDir);
         Console::error((exists ? QStringLiteral("not a folder: %1") : QStringLiteral("no such folder: %1"))
                            .arg(options.appDir));
         return CliCommands::ExitNoInput;
     }
+    const StorageResult seeded = ConfigSeeding::seedIfFirstStart(paths);
+    if (!seeded.isOk())
+        Console::error(seeded.errorMessage());
     CliSession session(options, paths, [](const QByteArray& line) { Console::raw(line + '\n'); });
     int status = CliCommands::ExitUsage;
     if (options.command == QLatin1String("devices"))
@@ -44,9 +49,8 @@ int run(const CliOptions& options)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    // The transfer log is for debugging the program, not for its users.
-    QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=false"));
     const CliOptions options = CliOptions::parse(app.arguments().mid(1));
+    LogVerbosity::apply(options.verbose);
     if (options.help) {
         Console::raw(CliOptions::usage().toUtf8());
         return CliCommands::ExitOk;

@@ -1,7 +1,8 @@
 #include "device/OakGetBatteryThread.h"
 
-#include "protocol/CommandBuilder.h"
 #include "hid/DeviceLink.h"
+#include "protocol/CommandBuilder.h"
+#include "protocol/StatusReply.h"
 
 #include <QLoggingCategory>
 
@@ -20,16 +21,7 @@ struct Reply
     quint8 bytes[kBufferSize] = {};
     int length = 0;
 
-    // The status reply carries AA FF DD in bytes 1 to 3; anything else the
-    // interface delivers is not for us.
-    bool isStatus() const { return length > 3 && bytes[1] == 0xAA && bytes[2] == 0xFF && bytes[3] == 0xDD; }
-    quint8 dpiStage() const { return bytes[6] & 0x0F; }
-    quint8 rate() const { return bytes[7]; }
-    QString text(const char* kind) const
-    {
-        return QString::asprintf("hid_read 1 %s %x %x %x %x %x %x %x %x.", kind, bytes[0], bytes[1], bytes[2],
-                                 bytes[3], bytes[4], bytes[5], bytes[6], bytes[7]);
-    }
+    StatusReply status() const { return StatusReply::parse(bytes, length); }
 };
 
 Reply readReport(DeviceHandle& handle)
@@ -80,9 +72,10 @@ bool OakGetBatteryThread::runCycle()
         return false;
 
     if (m_counter != 0) {
-        if (heard.isStatus()) {
-            qCDebug(lcStatusPoll).noquote() << heard.text("s");
-            emit RefreshStatus(0, heard.dpiStage(), heard.rate(), 0);
+        const StatusReply status = heard.status();
+        if (status.valid) {
+            qCDebug(lcStatusPoll).noquote() << status.logText("s");
+            emit RefreshStatus(0, status.dpiStage, status.reportRate, 0);
         }
         if (++m_counter >= kQueryPeriod)
             m_counter = 0;
@@ -103,11 +96,11 @@ bool OakGetBatteryThread::queryCycle()
     m_link.clock().sleepMs(kQueryPauseMs);
     if (m_stop.load())
         return false;
-    const Reply reply = readReport(*handle);
-    if (reply.isStatus()) {
-        qCDebug(lcStatusPoll).noquote() << reply.text("f");
-        emit RefreshBatteryStatus(0, reply.bytes[4], reply.bytes[5]);
-        emit RefreshStatus(0, reply.dpiStage(), reply.rate(), 0);
+    const StatusReply status = readReport(*handle).status();
+    if (status.valid) {
+        qCDebug(lcStatusPoll).noquote() << status.logText("f");
+        emit RefreshBatteryStatus(0, status.battery, status.batteryExtra);
+        emit RefreshStatus(0, status.dpiStage, status.reportRate, 0);
     }
     m_counter = 1;
     return true;

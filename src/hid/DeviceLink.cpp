@@ -66,6 +66,7 @@ void DeviceLink::open(const QString& name)
         return;
     std::shared_ptr<DeviceHandle> opened[kInterfaceSlotCount];
     bool wanted[kInterfaceSlotCount] = {false, false, false, false};
+    QVector<QByteArray> denied;
     for (const DeviceEntry& entry : entries()) {
         if (entry.name != name)
             continue;
@@ -75,6 +76,8 @@ void DeviceLink::open(const QString& name)
             for (const InterfaceSlot slot : {pointerSlot(identity), vendorSlot(identity)}) {
                 wanted[slot] = true;
                 opened[slot] = openPath(entry.paths[slot]);
+                if (!opened[slot] && m_backend->accessDenied(entry.paths[slot]))
+                    denied.append(entry.paths[slot]);
             }
         }
     }
@@ -82,6 +85,7 @@ void DeviceLink::open(const QString& name)
     // last transfer holding it lets go, never under a call in progress.
     std::shared_ptr<DeviceHandle> replaced[kInterfaceSlotCount];
     std::unique_lock<std::mutex> lock(m_mutex);
+    m_deniedPaths = denied;
     for (int slot = 0; slot < kInterfaceSlotCount; ++slot) {
         if (wanted[slot]) {
             replaced[slot].swap(m_handles[slot]);
@@ -103,6 +107,12 @@ std::shared_ptr<DeviceHandle> DeviceLink::openPath(const QByteArray& path)
         return nullptr;
     }
     return std::make_shared<DeviceHandle>(std::move(device), path);
+}
+
+QVector<QByteArray> DeviceLink::deniedPaths() const
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_deniedPaths;
 }
 
 void DeviceLink::closeAll()

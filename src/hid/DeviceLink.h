@@ -39,6 +39,9 @@ public:
     // Opens both interfaces of every identity of the named model whose two
     // interfaces were found. An interface that fails to open stays closed.
     void open(const QString& name);
+    // The interfaces that the last open() found but was not allowed to open
+    // (see HidBackend::accessDenied); empty when there were none.
+    QVector<QByteArray> deniedPaths() const;
     void closeAll();
     // Releases the HID library; call after closeAll() at exit.
     void shutdown();
@@ -78,4 +81,5 @@ private:
     QVector<DeviceEntry> m_entries;
     quint32 m_cableVendorRelease = 0;
     std::shared_ptr<DeviceHandle> m_handles[kInterfaceSlotCount];
+    QVector<QByteArray> m_deniedPaths;
 };

@@ -29,4 +29,13 @@ public:
     // The release number of the device at path, or -1 when no such device is
     // present.
     virtual int releaseNumber(const QByteArray& path) = 0;
+
+    // After open(path) failed: true when the interface is there but this
+    // user may not open it (on Linux a hidraw node without a udev rule that
+    // grants access). Backends that cannot tell answer false.
+    virtual bool accessDenied(const QByteArray& path)
+    {
+        Q_UNUSED(path);
+        return false;
+    }
 };

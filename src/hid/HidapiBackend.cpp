@@ -2,6 +2,7 @@
 
 #include "hid/DeviceLogging.h"
 
+#include <QFileInfo>
 #include <hidapi.h>
 
 namespace {
@@ -100,6 +101,14 @@ int HidapiBackend::releaseNumber(const QByteArray& path)
             return device.releaseNumber;
     }
     return -1;
+}
+
+bool HidapiBackend::accessDenied(const QByteArray& path)
+{
+    // The library's paths are device nodes on Linux ("/dev/hidraw3"); where
+    // they are not files (Windows interface names) nothing is claimed.
+    const QFileInfo node(QString::fromLocal8Bit(path));
+    return node.exists() && !(node.isReadable() && node.isWritable());
 }
 
 std::shared_ptr<HidBackend> createHidapiBackend()

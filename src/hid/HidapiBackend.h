@@ -18,6 +18,7 @@ public:
     QVector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) override;
     std::unique_ptr<HidDevice> open(const QByteArray& path) override;
     int releaseNumber(const QByteArray& path) override;
+    bool accessDenied(const QByteArray& path) override;
 
 private:
     using ReleaseNumberFunction = int (*)(const char*);

@@ -24,6 +24,7 @@ public:
     }
     std::unique_ptr<HidDevice> open(const QByteArray& path) override;
     int releaseNumber(const QByteArray& path) override { return m_inner->releaseNumber(path); }
+    bool accessDenied(const QByteArray& path) override { return m_inner->accessDenied(path); }
 
 private:
     std::shared_ptr<HidBackend> m_inner;

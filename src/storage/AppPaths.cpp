@@ -4,10 +4,58 @@
 #include "storage/StorageLog.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
-AppPaths::AppPaths(const QString& appDir) : m_appDir(QDir::cleanPath(QDir(appDir).absolutePath())) {}
+namespace {
+
+QString absoluteClean(const QString& dir)
+{
+    return QDir::cleanPath(QDir(dir).absolutePath());
+}
+
+bool holdsModelData(const QString& dir)
+{
+    return QFileInfo(dir + QStringLiteral("/DefaultProfile.bin")).isFile();
+}
+
+} // namespace
+
+AppPaths::AppPaths(const QString& appDir)
+    : m_appDir(absoluteClean(appDir)), m_configDir(m_appDir + QStringLiteral("/Configs"))
+{
+}
+
+AppPaths::AppPaths(const QString& appDir, const QString& configDir)
+    : m_appDir(absoluteClean(appDir)), m_configDir(absoluteClean(configDir))
+{
+}
+
+AppPaths AppPaths::forExecutable(const QString& executableDir)
+{
+    if (holdsModelData(executableDir))
+        return AppPaths(executableDir);
+    const QString shared = absoluteClean(executableDir + QStringLiteral("/../share/mousecfg"));
+    if (holdsModelData(shared))
+        return AppPaths(shared, userConfigDir());
+    // Nothing found either way: the portable layout, whose missing files
+    // read as defaults.
+    return AppPaths(executableDir);
+}
+
+QString AppPaths::userConfigDir()
+{
+    // GenericConfigLocation follows XDG_CONFIG_HOME (default ~/.config).
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/mousecfg");
+}
 
 QString AppPaths::configDir() const
+{
+    return m_configDir;
+}
+
+QString AppPaths::sampleConfigDir() const
 {
     return m_appDir + QStringLiteral("/Configs");
 }

@@ -1,5 +1,6 @@
 #include "platform/DeviceNotifier.h"
 
+#include "platform/PlatformLog.h"
 #include "platform/linux/HidReportDescriptor.h"
 
 #include <QDebug>
@@ -61,7 +62,7 @@ public:
             m_monitor = udev_monitor_new_from_netlink(m_udev, "udev");
         if (!m_monitor || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0 ||
             udev_monitor_enable_receiving(m_monitor) < 0) {
-            qDebug("device notifications: cannot create the udev monitor; no hot-plug");
+            qCWarning(lcPlatform, "device notifications: cannot create the udev monitor; no hot-plug");
             return false;
         }
         rememberPresentNodes();
@@ -141,7 +142,7 @@ class LinuxDeviceNotifier : public DeviceNotifier
 public:
     bool start(quintptr) override
     {
-        qDebug("device notifications: built without libudev; no hot-plug");
+        qCWarning(lcPlatform, "device notifications: built without libudev; no hot-plug");
         return false;
     }
 };

@@ -1,6 +1,7 @@
 #include "platform/DeviceNotifier.h"
 
 #include "platform/InterfaceName.h"
+#include "platform/PlatformLog.h"
 
 #include <QDebug>
 
@@ -33,7 +34,8 @@ public:
         m_registration = RegisterDeviceNotificationW(reinterpret_cast<HANDLE>(windowHandle), &filter,
                                                      DEVICE_NOTIFY_WINDOW_HANDLE);
         if (!m_registration) {
-            qDebug("device notifications: registration failed (%lu); no hot-plug", GetLastError());
+            qCWarning(lcPlatform, "device notifications: registration failed (%lu); no hot-plug",
+                      GetLastError());
             return false;
         }
         return true;
@@ -49,7 +51,7 @@ public:
         const bool arrived = msg->wParam == DBT_DEVICEARRIVAL;
         if (!arrived && msg->wParam != DBT_DEVICEREMOVECOMPLETE)
             return;
-        qDebug(arrived ? "DBT_DEVICEARRIVAL\n" : "DBT_DEVICEREMOVECOMPLETE\n");
+        qCDebug(lcPlatform, arrived ? "DBT_DEVICEARRIVAL\n" : "DBT_DEVICEREMOVECOMPLETE\n");
         const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(msg->lParam);
         if (header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE)
             return;

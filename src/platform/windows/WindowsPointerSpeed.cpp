@@ -1,3 +1,4 @@
+#include "platform/PlatformLog.h"
 #include "platform/PointerSpeed.h"
 
 #include <QDebug>
@@ -25,7 +26,7 @@ public:
         const BOOL done =
             SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(speed)),
                                   SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-        qDebug("Error in SystemParametersInfo :%d", static_cast<int>(GetLastError()));
+        qCDebug(lcPlatform, "Error in SystemParametersInfo :%d", static_cast<int>(GetLastError()));
         return done != FALSE;
     }
 };

@@ -1,0 +1,12 @@
+#include "device/LogVerbosity.h"
+
+#include <QLoggingCategory>
+#include <QString>
+
+void LogVerbosity::apply(bool verbose)
+{
+    const QString rule =
+        QStringLiteral("%1.debug=%2")
+            .arg(QLatin1String(kCategories), verbose ? QStringLiteral("true") : QStringLiteral("false"));
+    QLoggingCategory::setFilterRules(rule);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// Operating-system services: device notifications and the like ("mousecfg.platform").
+Q_DECLARE_LOGGING_CATEGORY(lcPlatform)
