@@ -28,10 +28,6 @@
         <translation>The name "%1" must not contain / or \.</translation>
     </message>
     <message>
-        <source>The name &quot;%1&quot; must not contain &quot;..&quot;.</source>
-        <translation>The name "%1" must not contain "..".</translation>
-    </message>
-    <message>
         <source>The name must not contain control characters.</source>
         <translation>The name must not contain control characters.</translation>
     </message>
@@ -50,6 +46,25 @@
     <message>
         <source>The name is too long.</source>
         <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>The name "%1" must not be "." or "..".</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>To update the firmware, please connect to the computer with a cable.</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>Do you want to upgrade the firmware?</translation>
+    </message>
+    <message>
+        <source>The firmware updater %1 could not be started.</source>
+        <translation>The firmware updater %1 could not be started.</translation>
     </message>
 </context>
 <context>
@@ -137,6 +152,13 @@
     </message>
 </context>
 <context>
+    <name>OakProcessDialog</name>
+    <message>
+        <source>Sending to the mouse</source>
+        <translation>Sending to the mouse</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFiles</name>
     <message>
         <source>Could not copy %1 to %2.</source>
@@ -153,6 +175,69 @@
     <message>
         <source>Could not delete %1.</source>
         <translation>Could not delete %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileOperations</name>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>The default Profile cannot be deleted or renamed.</translation>
+    </message>
+    <message>
+        <source>Every other profile is in use by another slot.</source>
+        <translation>Every other profile is in use by another slot.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Are you sure you want delete this profile?</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Profile is Already Used!</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Are you sure you want reset this profile?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Are you sure you want reset all profiles?</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Load Profile File</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>Profile File(*.prof)</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Save Profile File</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Save Config File</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>Config File(*.conf)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Load Config File</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>Mouse is sleeping or not connected.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Send data failed, please try again.</translation>
     </message>
 </context>
 <context>
@@ -183,6 +268,13 @@
     <message>
         <source>Could not save %1: it is not a regular file.</source>
         <translation>Could not save %1: it is not a regular file.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrompts</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
     </message>
 </context>
 </TS>

@@ -28,10 +28,6 @@
         <translation>名称"%1"不能包含 / 或 \。</translation>
     </message>
     <message>
-        <source>The name &quot;%1&quot; must not contain &quot;..&quot;.</source>
-        <translation>名称"%1"不能包含".."。</translation>
-    </message>
-    <message>
         <source>The name must not contain control characters.</source>
         <translation>名称不能包含控制字符。</translation>
     </message>
@@ -50,6 +46,25 @@
     <message>
         <source>The name is too long.</source>
         <translation>名称过长。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>名称"%1"不能是"."或".."。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>更新固件时，请用数据线连接电脑。</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>要升级固件吗？</translation>
+    </message>
+    <message>
+        <source>The firmware updater %1 could not be started.</source>
+        <translation>无法启动固件更新程序 %1。</translation>
     </message>
 </context>
 <context>
@@ -137,6 +152,13 @@
     </message>
 </context>
 <context>
+    <name>OakProcessDialog</name>
+    <message>
+        <source>Sending to the mouse</source>
+        <translation>正在发送到鼠标</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFiles</name>
     <message>
         <source>Could not copy %1 to %2.</source>
@@ -153,6 +175,69 @@
     <message>
         <source>Could not delete %1.</source>
         <translation>无法删除 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileOperations</name>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>至少保留一个配置文件。</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>默认配置文件不能删除或重命名。</translation>
+    </message>
+    <message>
+        <source>Every other profile is in use by another slot.</source>
+        <translation>其他所有配置文件都已被其他槽位使用。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>确定要删除此配置文件吗？</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>配置文件已被使用！</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>确定要重置此配置文件吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>确定要重置所有配置文件吗？</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>载入配置文件</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>配置文件(*.prof)</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>保存配置</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>配置(*.conf)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>载入配置</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>鼠标处于休眠状态或未连接。</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>发送数据失败，请重试。</translation>
     </message>
 </context>
 <context>
@@ -183,6 +268,13 @@
     <message>
         <source>Could not save %1: it is not a regular file.</source>
         <translation>无法保存 %1：它不是普通文件。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrompts</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
 </context>
 </TS>

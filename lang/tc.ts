@@ -28,10 +28,6 @@
         <translation>名稱"%1"不能包含 / 或 \。</translation>
     </message>
     <message>
-        <source>The name &quot;%1&quot; must not contain &quot;..&quot;.</source>
-        <translation>名稱"%1"不能包含".."。</translation>
-    </message>
-    <message>
         <source>The name must not contain control characters.</source>
         <translation>名稱不能包含控制字元。</translation>
     </message>
@@ -50,6 +46,25 @@
     <message>
         <source>The name is too long.</source>
         <translation>名稱過長。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; must not be &quot;.&quot; or &quot;..&quot;.</source>
+        <translation>名稱"%1"不能是"."或".."。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpdate</name>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>更新韌體時，請用傳輸線連接電腦。</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>要升級韌體嗎？</translation>
+    </message>
+    <message>
+        <source>The firmware updater %1 could not be started.</source>
+        <translation>無法啟動韌體更新程式 %1。</translation>
     </message>
 </context>
 <context>
@@ -137,6 +152,13 @@
     </message>
 </context>
 <context>
+    <name>OakProcessDialog</name>
+    <message>
+        <source>Sending to the mouse</source>
+        <translation>正在傳送到滑鼠</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFiles</name>
     <message>
         <source>Could not copy %1 to %2.</source>
@@ -153,6 +175,69 @@
     <message>
         <source>Could not delete %1.</source>
         <translation>無法刪除 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileOperations</name>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>至少保留一個設定檔。</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>預設設定檔不能刪除或重新命名。</translation>
+    </message>
+    <message>
+        <source>Every other profile is in use by another slot.</source>
+        <translation>其他所有設定檔都已被其他槽位使用。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>確定要刪除此設定檔嗎？</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>設定檔已被使用！</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>確定要重設此設定檔嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>確定要重設所有設定檔嗎？</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>載入設定檔</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>設定檔(*.prof)</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>儲存設定檔</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>儲存設定</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>設定(*.conf)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>載入設定</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>滑鼠處於休眠狀態或未連接。</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>傳送資料失敗，請重試。</translation>
     </message>
 </context>
 <context>
@@ -183,6 +268,13 @@
     <message>
         <source>Could not save %1: it is not a regular file.</source>
         <translation>無法儲存 %1：它不是一般檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPrompts</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
 </context>
 </TS>

@@ -1,18 +1,27 @@
 #include "app/CommitController.h"
 
+#include "app/CommitBusyDialog.h"
 #include "app/PageHost.h"
 #include "device/DeviceSession.h"
 #include "storage/ProfileSetStore.h"
 #include "storage/ProfileWorkspace.h"
 
 #include <QDebug>
+#include <QWidget>
 
 CommitController::CommitController(ProfileWorkspace& workspace, DeviceSession& session, PageHost& pages,
                                    const ModelDescription& model, QObject* parent)
     : QObject(parent), m_workspace(workspace), m_session(session), m_pages(pages), m_model(model)
 {
+    connect(&m_session, &DeviceSession::applyProgress, this, &CommitController::forwardProgress);
     connect(&m_session, &DeviceSession::applyFinished, this, &CommitController::finish);
+    // The pages live in the window the busy dialog covers.
+    if (auto* window = qobject_cast<QWidget*>(m_pages.parent()))
+        m_busy =
+            new CommitBusyDialog(*this, window, m_workspace.paths().skinFile(QStringLiteral("process.png")));
 }
+
+CommitController::~CommitController() = default;
 
 bool CommitController::apply()
 {
@@ -24,10 +33,14 @@ bool CommitController::apply()
 
 bool CommitController::commit()
 {
+    if (m_session.isApplying())
+        return false;
     // A slot whose file could not be read holds defaults, not the user's
     // profile: sending or saving it would lose what the file holds.
     if (!m_workspace.unreadableFiles().isEmpty()) {
-        qWarning().noquote() << ProfileSetStore::unreadableMessage(m_workspace.unreadableFiles());
+        const QString message = ProfileSetStore::unreadableMessage(m_workspace.unreadableFiles());
+        qWarning().noquote() << message;
+        Q_EMIT refused(message);
         return false;
     }
     ApplyJob job;
@@ -37,7 +50,15 @@ bool CommitController::commit()
     job.previous = m_workspace.saved();
     job.model = m_model;
     m_waiting = m_session.apply(job);
+    if (m_waiting)
+        Q_EMIT started();
     return m_waiting;
+}
+
+void CommitController::forwardProgress(int done, int total)
+{
+    if (m_waiting)
+        Q_EMIT progress(done, total);
 }
 
 void CommitController::finish(const ApplyOutcome& outcome)
@@ -46,5 +67,6 @@ void CommitController::finish(const ApplyOutcome& outcome)
         return;
     m_waiting = false;
     m_workspace.markSaved(outcome.sent);
+    Q_EMIT finished();
     Q_EMIT committed(outcome);
 }

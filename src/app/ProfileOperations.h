@@ -5,14 +5,18 @@
 #include <QStringList>
 
 class CommitController;
+class ProfileFiles;
 class ProfileWorkspace;
+class StorageResult;
 class UserPrompts;
+struct ApplyOutcome;
 struct ModelDescription;
 
 // The operations behind the profile controls: the library of stored
 // profiles of the current model and what the five slots hold, and the
 // commit actions. The window connects its buttons to these slots and shows
-// what the signals say; nothing here touches a widget.
+// what the signals say; nothing here touches a widget: the user is asked and
+// told through UserPrompts.
 class ProfileOperations : public QObject
 {
     Q_OBJECT
@@ -22,6 +26,10 @@ public:
 
     // The stored profiles of the current model, in library order.
     QStringList library() const { return m_library; }
+    // "Profile 1" to "Profile 5": never deleted, never renamed.
+    static bool isDefaultProfile(const QString& name);
+    // What the user is told after a commit, in order (empty on success).
+    static QStringList commitMessages(const ApplyOutcome& outcome);
 
 public Q_SLOTS:
     // Reads the library list again (start-up, model change).
@@ -54,9 +62,24 @@ Q_SIGNALS:
     void tabRequested(int tab);
 
 private:
+    ProfileFiles files() const;
+    QString currentName() const;
+    // Tells the user when a write failed; true when it succeeded.
+    bool report(const StorageResult& result);
+    void writeLibrary();
+    // Names held by a slot but missing from the library join it.
+    void adoptSlotNames();
+    QString deleteSuccessor(int deleted) const;
+    QString freeCopyName(const QString& source) const;
+    void takeIntoCurrent(const QString& name);
+    bool commitNow(bool collectPages);
+    void showCommitResult(const ApplyOutcome& outcome);
+
     ProfileWorkspace& m_workspace;
     CommitController& m_commit;
     const ModelDescription& m_model;
     UserPrompts& m_prompts;
     QStringList m_library;
+    bool m_hideAfterCommit = false;
+    bool m_awaitingResult = false;
 };

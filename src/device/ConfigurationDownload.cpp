@@ -3,14 +3,42 @@
 #include "device/DeviceState.h"
 #include "hid/DeviceLink.h"
 #include "hid/DeviceLogging.h"
+#include "protocol/CommandBuilder.h"
 #include "protocol/DeviceLimits.h"
 #include "protocol/FunctionTable.h"
+#include "protocol/MacroNameTable.h"
 #include "storage/MacroFiles.h"
 
 ConfigurationDownload::ConfigurationDownload(DeviceLink& link, DeviceState& deviceState,
                                              const AppPaths& paths, const SensorTables& tables)
-    : m_link(link), m_state(deviceState), m_paths(paths), m_commands(link, tables)
+    : m_link(link), m_state(deviceState), m_paths(paths), m_commands(link, tables), m_tables(tables)
 {
+    m_commands.setTransferDone([this] { countTransfer(); });
+}
+
+void ConfigurationDownload::countTransfer()
+{
+    ++m_done;
+    if (m_progress && m_total > 0)
+        m_progress(qMin(m_done, m_total), m_total);
+}
+
+// The fixed commands (markers, performance and options, button table, DPI
+// stages) plus nine per macro slot, as a dry run on copies: the button table
+// decides which macros get a slot, the macro files how many slots are used.
+int ConfigurationDownload::plannedTransfers(const ModelDescription& model) const
+{
+    ProfileData first = m_state.set.profiles[0];
+    MacroNameTable names;
+    const auto buttonCommands = CommandBuilder::buttonTable(first, model, m_tables, names);
+    const int fixed = 2 + 2 + int(buttonCommands.size()) + 2;
+    MacroImage image;
+    if (!fillMacroImage(image, names, false))
+        return fixed;
+    int macroCommands = 0;
+    for (int slot = 0; slot < MacroImage::kSlots; ++slot)
+        macroCommands += image.isUsed(slot) ? MacroImage::kCommandsPerSlot : 0;
+    return fixed + macroCommands;
 }
 
 quint8 ConfigurationDownload::downloadConfiguration(const ProfileSet& state, const ModelDescription& model)
@@ -25,6 +53,8 @@ quint8 ConfigurationDownload::downloadConfiguration(const ProfileSet& state, con
         if (change.profile == 0)
             qCWarning(lcTransfer).noquote() << "adjusted before sending:" << change.text();
 
+    m_done = 0;
+    m_total = m_progress ? plannedTransfers(model) : 0;
     quint8 result = m_commands.sendBoundaryMarker(false);
     if (result == TransferOk)
         result = m_commands.sendPerformanceAndLighting(set, model);
@@ -51,8 +81,14 @@ quint8 ConfigurationDownload::sendMacros()
 bool ConfigurationDownload::buildMacroImage()
 {
     m_image.clear();
+    return fillMacroImage(m_image, m_state.macroNames, true);
+}
+
+// With pace, waits between macros as the mouse expects; the dry run for the
+// progress count does not.
+bool ConfigurationDownload::fillMacroImage(MacroImage& image, MacroNameTable& names, bool pace) const
+{
     MacroFiles macroFiles(m_paths);
-    MacroNameTable& names = m_state.macroNames;
     for (const ProfileData& profile : m_state.set.profiles) {
         for (const ButtonAssignment& button : profile.buttons) {
             if (button.Fun != FunctionTable::Macro && button.Fun != FunctionTable::GunMacro)
@@ -64,11 +100,13 @@ bool ConfigurationDownload::buildMacroImage()
             if (slot < 0)
                 continue;
             if (slot >= MacroImage::kSlots) {
-                debugLog(QStringLiteral("iIndex>=MAX_MACRO_NUMBER_560\n"));
+                if (pace)
+                    debugLog(QStringLiteral("iIndex>=MAX_MACRO_NUMBER_560\n"));
                 return false;
             }
-            m_image.store(slot, macroFiles.readEvents(button.macroname));
-            m_link.clock().sleepMs(kMacroWaitMs);
+            image.store(slot, macroFiles.readEvents(button.macroname));
+            if (pace)
+                m_link.clock().sleepMs(kMacroWaitMs);
             names.remove(button.macroname);
         }
     }

@@ -1,7 +1,7 @@
 #include "device/DeviceCommands.h"
 
-#include "protocol/CommandBuilder.h"
 #include "hid/DeviceLink.h"
+#include "protocol/CommandBuilder.h"
 #include "protocol/FramedCommands.h"
 #include "storage/ProfileSet.h"
 
@@ -12,7 +12,10 @@ DeviceCommands::DeviceCommands(DeviceLink& link, const SensorTables& tables) : m
 quint8 DeviceCommands::send(const Payload& payload)
 {
     const QByteArray report = reportFromPayload(payload);
-    return m_link.transfer(reinterpret_cast<const quint8*>(report.constData()), kReportSize);
+    const quint8 result = m_link.transfer(reinterpret_cast<const quint8*>(report.constData()), kReportSize);
+    if (result == TransferOk && m_transferDone)
+        m_transferDone();
+    return result;
 }
 
 template <typename Payloads> quint8 DeviceCommands::sendAll(const Payloads& payloads)

@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+#include <functional>
+
 class DeviceLink;
 class MacroNameTable;
 class SensorTables;
@@ -20,6 +22,8 @@ public:
     explicit DeviceCommands(DeviceLink& link, const SensorTables& tables);
 
     quint8 send(const Payload& payload);
+    // Called after every transfer that succeeded.
+    void setTransferDone(std::function<void()> done) { m_transferDone = std::move(done); }
 
     // Framed commands.
     quint8 selectProfile(int index);
@@ -40,4 +44,5 @@ private:
 
     DeviceLink& m_link;
     const SensorTables& m_tables;
+    std::function<void()> m_transferDone;
 };

@@ -144,6 +144,7 @@ bool DeviceSession::apply(const ApplyJob& job)
     stopPolling();
     m_pending = Pending::Nothing;
     m_apply = new OakProcessThread(*m_download, job);
+    connect(m_apply, &OakProcessThread::progress, this, &DeviceSession::applyProgress);
     connect(m_apply, &QThread::finished, this, &DeviceSession::finishApply);
     Q_EMIT applyStarted();
     m_apply->start();

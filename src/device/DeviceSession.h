@@ -73,6 +73,8 @@ Q_SIGNALS:
     void RefreshWriteStatus(quint8 iStatus);
     void pollingChanged(bool polling);
     void applyStarted();
+    // During an apply, after each transfer: done of total transfers made.
+    void applyProgress(int done, int total);
     void applyFinished(const ApplyOutcome& outcome);
 
 private:

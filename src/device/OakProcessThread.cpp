@@ -1,6 +1,7 @@
 #include "device/OakProcessThread.h"
 
 #include "device/ApplyRun.h"
+#include "device/ConfigurationDownload.h"
 
 #include <QLoggingCategory>
 
@@ -22,6 +23,8 @@ void OakProcessThread::run()
         qCDebug(lcApply) << "isStop.";
         return;
     }
+    m_download.setProgress([this](int done, int total) { emit progress(done, total); });
     m_outcome = runApply(m_download, m_job);
+    m_download.setProgress({});
     emit DoProcessDlg();
 }

@@ -27,6 +27,8 @@ public:
 
 signals:
     void DoProcessDlg();
+    // After each transfer of the download: done of total transfers made.
+    void progress(int done, int total);
 
 protected:
     void run() override;

@@ -17,3 +17,5 @@ public:
 
 // This system's on-screen display; appDir is where the companion lives.
 std::unique_ptr<OnScreenDisplay> createOnScreenDisplay(const QString& appDir);
+// The local socket our companion listens on (this user's).
+QString onScreenDisplayServerName();

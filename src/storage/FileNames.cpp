@@ -43,6 +43,11 @@ bool isReservedDeviceName(const QString& name)
     return reserved.match(name.trimmed()).hasMatch();
 }
 
+bool isDotComponent(const QString& name)
+{
+    return name == QLatin1String(".") || name == QLatin1String("..");
+}
+
 bool endsBadly(const QString& name)
 {
     return name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' '));
@@ -57,8 +62,11 @@ QString FileNames::nameError(const QString& name)
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QCoreApplication::translate("FileNames", "The name \"%1\" must not contain / or \\.")
             .arg(name);
-    if (name.contains(QLatin1String("..")))
-        return QCoreApplication::translate("FileNames", "The name \"%1\" must not contain \"..\".").arg(name);
+    // With separators refused, "." and ".." can only be whole path
+    // components; a name that merely contains two dots ("v1..2") is fine.
+    if (isDotComponent(name))
+        return QCoreApplication::translate("FileNames", "The name \"%1\" must not be \".\" or \"..\".")
+            .arg(name);
     if (hasControl(name))
         return QCoreApplication::translate("FileNames", "The name must not contain control characters.");
     if (hasForbidden(name))
@@ -81,7 +89,7 @@ QString FileNames::neutralised(const QString& name)
     QString safe;
     for (QChar c : name)
         safe.append(isControl(c) || kForbidden.contains(c) ? QLatin1Char('_') : c);
-    if (safe.contains(QLatin1String("..")))
+    if (isDotComponent(safe))
         safe.replace(QLatin1Char('.'), QLatin1Char('_'));
     while (safe.toUtf8().size() > kMaxNameBytes)
         safe.chop(1);

@@ -1,5 +1,7 @@
 #include "storage/ProfileWorkspace.h"
 
+#include "storage/ProductDescription.h"
+#include "storage/ProfileDefaults.h"
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileSetStore.h"
 
@@ -49,7 +51,48 @@ void ProfileWorkspace::loadIntoCurrent(const QString& profileName)
     m_working.profileNames[slot] = profileName;
     ProfileFiles(m_paths, m_modelName).loadNamedProfile(m_working.profiles[slot], profileName);
     m_working.profiles[slot].ProfileName = profileName;
+    recheckUnreadable();
     announce();
+}
+
+void ProfileWorkspace::resetCurrent()
+{
+    const QString name = slotName(currentSlot());
+    ProfileDefaults::resetProfile(current(), ProductDescription(m_paths.productDescriptionFile()));
+    current().ProfileName = name;
+    // The user chose factory values for this slot: they may replace a file
+    // that could not be read.
+    m_unreadable.removeAll(ProfileFiles(m_paths, m_modelName).unreadableFile(name));
+    announce();
+}
+
+void ProfileWorkspace::resetAll()
+{
+    ProfileDefaults::resetAll(m_working, ProductDescription(m_paths.productDescriptionFile()));
+    for (int slot = 0; slot < ProfileSet::kProfiles; ++slot)
+        m_working.profiles[slot].ProfileName = m_working.profileNames[slot];
+    // Every slot now holds what the user asked for: defaults, to be saved.
+    m_unreadable.clear();
+    announce();
+}
+
+void ProfileWorkspace::noteReplaced()
+{
+    recheckUnreadable();
+    announce();
+}
+
+// A slot that now holds another profile no longer stands for a file that
+// could not be read; one that was just loaded from such a file does.
+void ProfileWorkspace::recheckUnreadable()
+{
+    const ProfileFiles files(m_paths, m_modelName);
+    m_unreadable.clear();
+    for (int slot = 0; slot < ProfileSet::kProfiles; ++slot) {
+        const QString file = files.unreadableFile(m_working.profileNames[slot]);
+        if (!file.isEmpty())
+            m_unreadable.append(file);
+    }
 }
 
 void ProfileWorkspace::renameCurrent(const QString& newName)

@@ -45,6 +45,12 @@ public:
     void loadIntoCurrent(const QString& profileName);
     // Renames the profile held by the current slot (record and slot name).
     void renameCurrent(const QString& newName);
+    // The model's factory profile in the current slot, under its name.
+    void resetCurrent();
+    // Factory values everywhere; the slots become "Profile 1" to "Profile 5".
+    void resetAll();
+    // The working set was replaced as a whole (a configuration file loaded).
+    void noteReplaced();
 
     // A page or operation changed the working set.
     void noteEdited();
@@ -62,6 +68,7 @@ Q_SIGNALS:
 
 private:
     void announce();
+    void recheckUnreadable();
 
     AppPaths m_paths;
     QString m_modelName;

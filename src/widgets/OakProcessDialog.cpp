@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMovie>
 #include <QPainter>
+#include <QProgressBar>
 #include <QTimer>
 
 // The animation is compiled into a static library, whose resources register
@@ -39,7 +40,35 @@ OakProcessDialog::OakProcessDialog(const QString& backgroundFile, QWidget* paren
         });
         m_spinTimer->start(80);
     }
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("processProgress"));
+    m_bar->setAccessibleName(tr("Sending to the mouse"));
+    m_bar->setGeometry(20, kSize - 22, kSize - 40, 6);
+    m_bar->setTextVisible(false);
+    m_bar->setStyleSheet(QStringLiteral("QProgressBar { border: none; border-radius: 3px;"
+                                        " background: rgba(255, 255, 255, 60); }"
+                                        "QProgressBar::chunk { border-radius: 3px; background: #E8EAED; }"));
+    m_bar->hide();
+    setAccessibleName(tr("Sending to the mouse"));
     centreOnParent();
+}
+
+void OakProcessDialog::setProgress(int done, int total)
+{
+    m_total = qMax(total, 0);
+    m_bar->setVisible(total > 0);
+    m_bar->setRange(0, qMax(total, 1));
+    m_bar->setValue(qBound(0, done, qMax(total, 1)));
+}
+
+int OakProcessDialog::progressDone() const
+{
+    return m_bar->value();
+}
+
+int OakProcessDialog::progressTotal() const
+{
+    return m_total;
 }
 
 void OakProcessDialog::slotProcessDlg()

@@ -5,11 +5,13 @@
 
 class QLabel;
 class QMovie;
+class QProgressBar;
 class QTimer;
 
 // The busy indicator shown while a download runs: a small frameless,
 // translucent window centred on its parent, with the loading animation.
-// slotProcessDlg() closes it (accepted) from the event loop.
+// slotProcessDlg() closes it (accepted) from the event loop. Once the number
+// of steps is known, a bar below the animation shows how far the work is.
 class OakProcessDialog : public QDialog
 {
     Q_OBJECT
@@ -19,6 +21,11 @@ public:
     // backgroundFile: the skin's "process.png"; without it a plain rounded
     // square is drawn.
     OakProcessDialog(const QString& backgroundFile, QWidget* parent = nullptr);
+
+    // done of total steps made; a total of 0 hides the bar.
+    void setProgress(int done, int total);
+    int progressDone() const;
+    int progressTotal() const;
 
 public slots:
     void slotProcessDlg();
@@ -32,6 +39,8 @@ private:
 
     QString m_backgroundFile;
     QLabel* m_animation = nullptr;
+    QProgressBar* m_bar = nullptr;
+    int m_total = 0;
     QMovie* m_movie = nullptr;
     QTimer* m_spinTimer = nullptr;
     int m_spinAngle = 0;

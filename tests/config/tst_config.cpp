@@ -221,7 +221,8 @@ void TestConfig::fileNameSafety_data()
     QTest::newRow("empty") << QString() << false;
     QTest::newRow("dot") << QStringLiteral(".") << false;
     QTest::newRow("dotdot") << QStringLiteral("..") << false;
-    QTest::newRow("dotdot inside") << QStringLiteral("a..b") << false;
+    QTest::newRow("dotdot inside") << QStringLiteral("v1..2") << true;
+    QTest::newRow("leading dotdot") << QStringLiteral("..x") << true;
     QTest::newRow("slash") << QStringLiteral("/etc") << false;
     QTest::newRow("backslash") << QStringLiteral("..\\x") << false;
     QTest::newRow("newline") << QStringLiteral("a\nb") << false;

@@ -267,7 +267,7 @@ void TestMacros::unsafeNamesAreRefused()
     QVERIFY(QFile::exists(app.paths().configFile()));
     QVERIFY(!QFile::exists(app.path() + QStringLiteral("/Configs/Config.MSMACRO")));
     QVERIFY(!QFile::exists(app.path() + QStringLiteral("/e")));
-    const QString hostile = app.writeFile(QStringLiteral("in/a..b.MSMACRO"), "[Setting]\n");
+    const QString hostile = app.writeFile(QStringLiteral("in/CON.MSMACRO"), "[Setting]\n");
     QVERIFY(!files.importMacro(hostile).isOk());
 }
 

@@ -1,21 +1,23 @@
+#include "platform/LocalOsdClient.h"
 #include "platform/OnScreenDisplay.h"
 
-#include <QLoggingCategory>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QString>
 
-Q_LOGGING_CATEGORY(lcOsd, "mousecfg.osd")
+#include <unistd.h>
 
-namespace {
-
-// Without a companion the texts go to the debug log only.
-class LoggingOnScreenDisplay : public OnScreenDisplay
+QString onScreenDisplayServerName()
 {
-public:
-    void showText(const QString& text, const QColor&) override { qCDebug(lcOsd).noquote() << "OSD:" << text; }
-};
+    // One companion per user: the socket lies in the shared temporary folder.
+    return QStringLiteral("mousecfg-osd-%1").arg(getuid());
+}
 
-} // namespace
-
+// The companion is a program of ours, installed beside the utility's
+// executable (which the data folder need not be).
 std::unique_ptr<OnScreenDisplay> createOnScreenDisplay(const QString&)
 {
-    return std::make_unique<LoggingOnScreenDisplay>();
+    const QString companion = QCoreApplication::applicationDirPath() + QStringLiteral("/mousecfg-osd");
+    return std::make_unique<LocalOsdClient>(onScreenDisplayServerName(),
+                                            [companion] { return QProcess::startDetached(companion, {}); });
 }

@@ -1,0 +1,26 @@
+#include "OsdServer.h"
+#include "OsdWindow.h"
+#include "platform/OnScreenDisplay.h"
+
+#include <QApplication>
+#include <QTimer>
+
+// The on-screen-display companion: started by the utility when it has a
+// text to show and no companion answers; ends after a long quiet spell and
+// is started again when needed.
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    OsdWindow window;
+    OsdServer server(window, onScreenDisplayServerName());
+    if (!server.listen())
+        return 0;
+    QTimer idle;
+    idle.setSingleShot(true);
+    idle.setInterval(30 * 60 * 1000);
+    QObject::connect(&idle, &QTimer::timeout, &app, &QCoreApplication::quit);
+    QObject::connect(&server, &OsdServer::messageShown, &idle, [&idle] { idle.start(); });
+    idle.start();
+    return app.exec();
+}
