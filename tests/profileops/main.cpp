@@ -1,6 +1,7 @@
 #include "ApplyTest.h"
 #include "FirmwareTest.h"
 #include "LibraryTest.h"
+#include "LookTest.h"
 #include "OsdTest.h"
 
 #include <QApplication>
@@ -20,5 +21,7 @@ int main(int argc, char** argv)
     failed += QTest::qExec(&osd, argc, argv) != 0;
     FirmwareTest firmware;
     failed += QTest::qExec(&firmware, argc, argv) != 0;
+    LookTest look;
+    failed += QTest::qExec(&look, argc, argv) != 0;
     return failed;
 }
