@@ -2,6 +2,7 @@
 
 #include "app/CommitController.h"
 #include "widgets/OakProcessDialog.h"
+#include "widgets/UiScale.h"
 
 #include <QWidget>
 
@@ -16,7 +17,9 @@ CommitBusyDialog::CommitBusyDialog(CommitController& commit, QWidget* window, co
 void CommitBusyDialog::show()
 {
     close();
-    m_dialog = new OakProcessDialog(m_backgroundFile, m_window);
+    // The window's own scale rule, from the logical DPI of its screen.
+    const double scale = m_window ? UiScale::forLogicalDpi(m_window->logicalDpiY()).factor : 1.0;
+    m_dialog = new OakProcessDialog(m_backgroundFile, m_window, scale);
     m_dialog->setObjectName(QStringLiteral("processDialog"));
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_dialog->setWindowModality(Qt::ApplicationModal);

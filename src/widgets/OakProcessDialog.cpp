@@ -15,20 +15,23 @@ static void registerSkinResources()
     Q_INIT_RESOURCE(skin);
 }
 
-OakProcessDialog::OakProcessDialog(const QString& backgroundFile, QWidget* parent)
-    : QDialog(parent), m_backgroundFile(backgroundFile)
+OakProcessDialog::OakProcessDialog(const QString& backgroundFile, QWidget* parent, double scale)
+    : QDialog(parent), m_backgroundFile(backgroundFile), m_scale(scale)
 {
+    const auto px = [scale](int design) { return int(design * scale); };
     registerSkinResources();
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
-    setFixedSize(kSize, kSize);
+    setFixedSize(px(kSize), px(kSize));
 
     m_animation = new QLabel(this);
-    m_animation->setGeometry(0, 0, kSize, kSize);
+    m_animation->setGeometry(0, 0, px(kSize), px(kSize));
     m_animation->setAlignment(Qt::AlignCenter);
     m_movie = new QMovie(QStringLiteral(":/skin/loading.gif"), QByteArray(), this);
     if (m_movie->isValid()) {
+        m_movie->jumpToFrame(0);
+        m_movie->setScaledSize(m_movie->currentImage().size() * scale);
         m_animation->setMovie(m_movie);
         m_movie->start();
     } else {
@@ -43,11 +46,13 @@ OakProcessDialog::OakProcessDialog(const QString& backgroundFile, QWidget* paren
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("processProgress"));
     m_bar->setAccessibleName(tr("Sending to the mouse"));
-    m_bar->setGeometry(20, kSize - 22, kSize - 40, 6);
+    m_bar->setGeometry(px(20), px(kSize - 22), px(kSize - 40), qMax(2, px(6)));
     m_bar->setTextVisible(false);
-    m_bar->setStyleSheet(QStringLiteral("QProgressBar { border: none; border-radius: 3px;"
+    const int radius = m_bar->height() / 2;
+    m_bar->setStyleSheet(QStringLiteral("QProgressBar { border: none; border-radius: %1px;"
                                         " background: rgba(255, 255, 255, 60); }"
-                                        "QProgressBar::chunk { border-radius: 3px; background: #E8EAED; }"));
+                                        "QProgressBar::chunk { border-radius: %1px; background: #E8EAED; }")
+                             .arg(radius));
     m_bar->hide();
     setAccessibleName(tr("Sending to the mouse"));
     centreOnParent();
@@ -102,11 +107,12 @@ void OakProcessDialog::paintEvent(QPaintEvent*)
     } else {
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0, 0, 0, 170));
-        painter.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 16, 16);
+        painter.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 16 * m_scale, 16 * m_scale);
     }
     if (m_spinTimer) {
-        painter.setPen(QPen(QColor(255, 255, 255, 220), 6, Qt::SolidLine, Qt::RoundCap));
-        const QRect ring = rect().adjusted(36, 36, -36, -36);
+        painter.setPen(QPen(QColor(255, 255, 255, 220), 6 * m_scale, Qt::SolidLine, Qt::RoundCap));
+        const int inset = int(36 * m_scale);
+        const QRect ring = rect().adjusted(inset, inset, -inset, -inset);
         painter.drawArc(ring, -m_spinAngle * 16, 270 * 16);
     }
 }

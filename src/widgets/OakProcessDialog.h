@@ -19,8 +19,8 @@ public:
     static constexpr int kSize = 128;
 
     // backgroundFile: the skin's "process.png"; without it a plain rounded
-    // square is drawn.
-    OakProcessDialog(const QString& backgroundFile, QWidget* parent = nullptr);
+    // square is drawn. kSize is the design size, multiplied by scale.
+    OakProcessDialog(const QString& backgroundFile, QWidget* parent = nullptr, double scale = 1.0);
 
     // done of total steps made; a total of 0 hides the bar.
     void setProgress(int done, int total);
@@ -41,6 +41,7 @@ private:
     QLabel* m_animation = nullptr;
     QProgressBar* m_bar = nullptr;
     int m_total = 0;
+    double m_scale = 1.0;
     QMovie* m_movie = nullptr;
     QTimer* m_spinTimer = nullptr;
     int m_spinAngle = 0;

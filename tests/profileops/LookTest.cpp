@@ -21,12 +21,21 @@ void saveShot(QWidget& widget, const QString& name)
 
 } // namespace
 
+void LookTest::busyDialogShowsProgress_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1x") << 1.0;
+    QTest::newRow("2x") << 2.0;
+}
+
 void LookTest::busyDialogShowsProgress()
 {
+    QFETCH(double, scale);
     TempAppDir app;
     QWidget window;
     window.resize(999, 640);
-    OakProcessDialog dialog(app.paths().skinFile(QStringLiteral("process.png")), &window);
+    OakProcessDialog dialog(app.paths().skinFile(QStringLiteral("process.png")), &window, scale);
+    QCOMPARE(dialog.width(), int(OakProcessDialog::kSize * scale));
     auto* bar = dialog.findChild<QProgressBar*>(QStringLiteral("processProgress"));
     QVERIFY(bar);
     dialog.show();
@@ -37,7 +46,7 @@ void LookTest::busyDialogShowsProgress()
     QCOMPARE(bar->maximum(), 20);
     QVERIFY(dialog.rect().contains(bar->geometry()));
     QVERIFY(!dialog.accessibleName().isEmpty());
-    saveShot(dialog, QStringLiteral("busy-dialog"));
+    saveShot(dialog, QStringLiteral("busy-dialog@") + QString::fromLatin1(QTest::currentDataTag()));
 }
 
 void LookTest::messageBoxesFitTheirText_data()

@@ -9,6 +9,7 @@ class LookTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void busyDialogShowsProgress_data();
     void busyDialogShowsProgress();
     void messageBoxesFitTheirText_data();
     void messageBoxesFitTheirText();
