@@ -10,12 +10,10 @@ QString buttonStyle(const QColor& accent, double scale, bool menuButton)
         return QString::number(qMax(1, int(design * scale))) + QStringLiteral("px");
     };
     return QStringLiteral("QPushButton { color: %1; background: %2; border: 1px solid %3; border-radius: %4;"
-                          " padding: 0 %5; text-align: %10; }"
+                          " padding-left: %5; padding-right: %5; text-align: %10; }"
                           "QPushButton:hover { background: %6; }"
                           "QPushButton:focus, QPushButton:pressed { border: %7 solid %8; }"
-                          "QPushButton:disabled { color: %9; }"
-                          "QPushButton::menu-indicator { subcontrol-origin: padding;"
-                          " subcontrol-position: center right; right: %5; }")
+                          "QPushButton:disabled { color: %9; }")
         .arg(KitStyle::kText.name(), KitStyle::kPanel.name(), KitStyle::kHairline.name(), px(4), px(12),
              KitStyle::kPanelHover.name(), px(2), accent.name(), KitStyle::kDisabledText.name())
         .arg(menuButton ? QStringLiteral("left") : QStringLiteral("center"));

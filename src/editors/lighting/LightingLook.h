@@ -9,7 +9,7 @@ namespace LightingLook {
 
 // Push buttons (the effect button, APPLY, Cancel): panel, hairline, accent
 // outline when pressed or focused, faded when disabled. A menu button keeps
-// its text at the left and its arrow at the right.
+// its text at the left.
 QString buttonStyle(const QColor& accent, double scale, bool menuButton = false);
 // Captions in the secondary text colour.
 QString captionStyle();

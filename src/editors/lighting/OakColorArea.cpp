@@ -34,7 +34,7 @@ constexpr int kWidth = 472;
 constexpr int kHeight = 356;
 constexpr int kMargin = 20;
 constexpr int kSide = 216;   // the square, with room for its ring
-constexpr int kColumn = 288; // left edge of the right-hand column
+constexpr int kColumn = 280; // left edge of the right-hand column
 constexpr int kRowHeight = 26;
 constexpr int kPresetSide = 28;
 
@@ -131,8 +131,8 @@ void OakColorArea::place()
     for (int i = 0; i < 3; ++i) {
         const int y = 108 + i * (kRowHeight + 8);
         at(m_hsvCaptions[i], kColumn, y, 16, kRowHeight);
-        at(m_hsv[i], kColumn + 18, y, 70, kRowHeight);
-        at(m_rgb[i], kColumn + 96, y, right - kColumn - 96, kRowHeight);
+        at(m_hsv[i], kColumn + 18, y, 64, kRowHeight);
+        at(m_rgb[i], kColumn + 90, y, right - kColumn - 90, kRowHeight);
     }
     at(m_hexCaption, kColumn, 210, 16, kRowHeight);
     at(m_hex, kColumn + 18, 210, right - kColumn - 18, kRowHeight);

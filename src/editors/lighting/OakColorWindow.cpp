@@ -2,6 +2,7 @@
 
 #include "editors/PageEnvironment.h"
 #include "editors/lighting/DefaultColorArea.h"
+#include "editors/lighting/EffectButton.h"
 #include "editors/lighting/LightingLook.h"
 #include "editors/lighting/OakColorArea.h"
 #include "protocol/LightingEffects.h"
@@ -67,11 +68,10 @@ OakColorWindow::OakColorWindow(const PageEnvironment& environment, QWidget* pare
 void OakColorWindow::buildControls()
 {
     m_effectCaption = makeCaption(this, "effectCaption");
-    m_effectButton = new QPushButton(this);
+    m_effectButton = new EffectButton(this);
     m_effectButton->setObjectName(QStringLiteral("effectButton"));
-    m_effectMenu = new QMenu(m_effectButton);
+    m_effectMenu = m_effectButton->effectMenu();
     m_effectMenu->setObjectName(QStringLiteral("effectMenu"));
-    m_effectButton->setMenu(m_effectMenu);
 
     m_brightnessCaption = makeCaption(this, "brightnessCaption");
     m_brightness = makeSlider(this, "brightnessSlider", fx::kMaxBrightness);
@@ -136,8 +136,7 @@ void OakColorWindow::retranslate()
     for (int effect = 0; effect < fx::kSlots; ++effect)
         m_effectActions[effect]->setText(tr(fx::labelSource(effect)));
     if (m_record) {
-        m_effectButton->setText(
-            m_effectActions[m_record->LedMode < fx::kSlots ? m_record->LedMode : 0]->text());
+        showEffectName(m_record->LedMode);
         showSleepLabel(m_record->LedSleepTime);
     }
 }
@@ -194,9 +193,16 @@ void OakColorWindow::showEntry(int effect)
                                  : fx::kMinBrightness);
     m_speed->setValue(entry ? int(qMin<quint32>(entry->breath, fx::kMaxSpeed)) : fx::kMinSpeed);
     m_swatch->setColor(entry ? entry->colour : QColor());
+    showEffectName(effect);
+    m_showing = wasShowing;
+}
+
+// A slot without a label (never offered, but a file may hold it) shows its
+// number, so the button is never blank.
+void OakColorWindow::showEffectName(int effect)
+{
     const QString label = effect >= 0 && effect < fx::kSlots ? m_effectActions[effect]->text() : QString();
     m_effectButton->setText(label.isEmpty() ? QString::number(effect) : label);
-    m_showing = wasShowing;
 }
 
 void OakColorWindow::showSleepLabel(int minutes)
@@ -319,6 +325,7 @@ void OakColorWindow::applyLook()
     const QColor accent = environment().ui().themeColor();
     const double scale = environment().ui().scale().factor;
     m_effectButton->setStyleSheet(LightingLook::buttonStyle(accent, scale, true));
+    m_effectButton->setScale(scale);
     m_swatch->setLook(accent, scale);
 }
 

@@ -6,12 +6,12 @@
 #include <QPointer>
 
 class DefaultColorArea;
+class EffectButton;
 class OakColorArea;
 class QAction;
 class QCheckBox;
 class QLabel;
 class QMenu;
-class QPushButton;
 class QSlider;
 struct LedSetting;
 
@@ -54,6 +54,7 @@ private:
     void showRecord();
     void showControlsFor(int effect);
     void showEntry(int effect);
+    void showEffectName(int effect);
     void showSleepLabel(int minutes);
     void selectEffect(int effect);
     void onSliderChanged();
@@ -67,7 +68,7 @@ private:
     int m_shownEffect = 0;
 
     QLabel* m_effectCaption = nullptr;
-    QPushButton* m_effectButton = nullptr;
+    EffectButton* m_effectButton = nullptr;
     QMenu* m_effectMenu = nullptr;
     QAction* m_effectActions[14] = {};
     QLabel* m_brightnessCaption = nullptr;

@@ -50,7 +50,7 @@ void SVColorArea::hueChangedSlot(int hue)
 // Room around the square for the marker and the focus ring.
 QRectF SVColorArea::squareRect() const
 {
-    const qreal margin = 4 * m_scale;
+    const qreal margin = 8 * m_scale;
     return QRectF(rect()).adjusted(margin, margin, -margin, -margin);
 }
 
