@@ -26,7 +26,12 @@ private Q_SLOTS:
         QCOMPARE(entries.last()->text(), QStringLiteral("OFF"));
         for (int effect : {12, 13})
             QVERIFY(!entries.contains(rig.find<QAction>(qPrintable(QStringLiteral("effect%1").arg(effect)))));
-        QCOMPARE(rig.find<QPushButton>("effectButton")->text(), QStringLiteral("7 COLOR"));
+        QPushButton* button = rig.find<QPushButton>("effectButton");
+        QCOMPARE(button->text(), QStringLiteral("7 COLOR"));
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+        QTRY_VERIFY(rig.find<QMenu>("effectMenu")->isVisible());
+        rig.find<QMenu>("effectMenu")->close();
     }
 
     void eachEffectShowsItsControls()

@@ -1,5 +1,6 @@
 #include "editors/lighting/DefaultColorArea.h"
 
+#include "editors/lighting/PointerPosition.h"
 #include "widgets/KitStyle.h"
 
 #include <QKeyEvent>
@@ -68,7 +69,7 @@ void DefaultColorArea::mouseReleaseEvent(QMouseEvent* event)
         return QWidget::mouseReleaseEvent(event);
     m_pressed = false;
     update();
-    if (rect().contains(event->pos()))
+    if (rect().contains(pointerPosition(event)))
         Q_EMIT ClickedSignal();
 }
 

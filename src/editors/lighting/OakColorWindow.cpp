@@ -118,6 +118,7 @@ void OakColorWindow::connectControls()
         connect(slider, &QSlider::valueChanged, this, &OakColorWindow::onSliderChanged);
     connect(m_swatch, &DefaultColorArea::ClickedSignal, this, &OakColorWindow::color_clicked);
     connect(m_moveLightOff, &QCheckBox::clicked, this, &OakColorWindow::checkbtn_clicked);
+    connect(&environment().ui(), &UiSettings::themeColorChanged, this, &OakColorWindow::applyLook);
 }
 
 void OakColorWindow::retranslate()
@@ -192,7 +193,7 @@ void OakColorWindow::showEntry(int effect)
     m_brightness->setValue(entry ? int(qMin<quint32>(entry->bright, fx::kMaxBrightness))
                                  : fx::kMinBrightness);
     m_speed->setValue(entry ? int(qMin<quint32>(entry->breath, fx::kMaxSpeed)) : fx::kMinSpeed);
-    m_swatch->setColor(entry ? entry->colour : QColor());
+    showSwatch(entry ? entry->colour : QColor());
     showEffectName(effect);
     m_showing = wasShowing;
 }
@@ -203,6 +204,13 @@ void OakColorWindow::showEffectName(int effect)
 {
     const QString label = effect >= 0 && effect < fx::kSlots ? m_effectActions[effect]->text() : QString();
     m_effectButton->setText(label.isEmpty() ? QString::number(effect) : label);
+    m_effectButton->setAccessibleDescription(m_effectButton->text());
+}
+
+void OakColorWindow::showSwatch(const QColor& color)
+{
+    m_swatch->setColor(color);
+    m_swatch->setAccessibleDescription(color.isValid() ? color.name(QColor::HexRgb).toUpper() : QString());
 }
 
 void OakColorWindow::showSleepLabel(int minutes)
@@ -270,7 +278,7 @@ OakColorArea* OakColorWindow::colorEditor() const
 void OakColorWindow::onColourChosen(const QColor& color)
 {
     slotSendLedState(color);
-    m_swatch->setColor(color);
+    showSwatch(color);
     Q_EMIT edited();
 }
 

@@ -55,6 +55,7 @@ private:
     void showControlsFor(int effect);
     void showEntry(int effect);
     void showEffectName(int effect);
+    void showSwatch(const QColor& color);
     void showSleepLabel(int minutes);
     void selectEffect(int effect);
     void onSliderChanged();
