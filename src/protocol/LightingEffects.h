@@ -10,9 +10,6 @@
 namespace LightingEffects {
 
 constexpr int kOff = 0;
-constexpr int kFullLighted = 1;
-constexpr int kBreathing = 3;
-constexpr int kReactive = 10;
 constexpr int kSlots = 14;   // entries of a profile's lighting table
 constexpr int kOffered = 12; // effects 0 to 11 are in the menu
 
