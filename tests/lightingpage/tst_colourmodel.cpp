@@ -69,19 +69,6 @@ private Q_SLOTS:
             QVERIFY2(colour == good, bad);
         }
     }
-
-    void colourIsAlwaysRgb()
-    {
-        // An HSV colour would be stored in another form than the one the
-        // profile files hold.
-        const ColourModel fromHsv(QColor::fromHsv(300, 200, 100));
-        QCOMPARE(fromHsv.colour().spec(), QColor::Rgb);
-        ColourModel edited;
-        edited.setHsv(33, 44, 55);
-        QCOMPARE(edited.colour().spec(), QColor::Rgb);
-        const ColourModel unset{QColor()};
-        QCOMPARE(unset.colour(), QColor(255, 255, 255));
-    }
 };
 
 int runColourModelTests(int argc, char** argv)

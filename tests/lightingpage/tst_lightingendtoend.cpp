@@ -76,6 +76,8 @@ private Q_SLOTS:
                      QStringLiteral("呼吸"));
         QCOMPARE(page->findChild<QAction*>(QStringLiteral("effect0"))->text(), QStringLiteral("關閉"));
         QCOMPARE(page->findChild<QLabel*>(QStringLiteral("speedCaption"))->text(), QStringLiteral("速度"));
+        if (!shots.isEmpty())
+            window.grab().save(shots + QStringLiteral("/window-tc.png"));
     }
 };
 
