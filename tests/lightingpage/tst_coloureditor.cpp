@@ -217,7 +217,7 @@ private Q_SLOTS:
         QVERIFY(ProfileFiles::saveProfile(rig.set.profiles[0], path).isOk());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        // Type 67, spec 1 (RGB), alpha, red, green, blue as 16 bits, pad: the
+        // Type 67, colour kind 1 (RGB), alpha, red, green, blue as 16 bits, pad: the
         // form every Qt version reads.
         QVERIFY(file.readAll().contains(QByteArrayLiteral(
             "LED_MODE_3_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\x80\\x80\\xff\\xff\\x1\\x1\\0\\0)")));
