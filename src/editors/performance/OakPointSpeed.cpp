@@ -27,8 +27,6 @@ constexpr int kOn = 1;
 constexpr int kOff = 0;
 constexpr int kJitterOn = 0;
 constexpr int kJitterOff = 1;
-// Height of a line of cells, in design pixels.
-constexpr int kCellHeight = 30;
 
 QLabel* makeLabel(QWidget* parent, const char* name)
 {
@@ -234,6 +232,9 @@ void OakPointSpeed::retranslate()
         pair.first->setAccessibleName(pair.caption->text() + QLatin1Char(' ') + pair.first->text());
         pair.second->setAccessibleName(pair.caption->text() + QLatin1Char(' ') + pair.second->text());
     }
+    // Texts of another language take other widths.
+    placeLine(0);
+    placeLine(1);
 }
 
 void OakPointSpeed::rescale()
@@ -253,43 +254,105 @@ void OakPointSpeed::rescale()
         pair.first->setFont(text);
         pair.second->setFont(text);
     }
-    for (const SensorSettingsLayout::Cell& cell : SensorSettingsLayout::cells(env.model().syncMode))
-        placeCell(cell);
+    placeLine(0);
+    placeLine(1);
     if (!env.model().mouseButtonShown)
         m_mouseButton->setGeometry(m_mouseButton->x(), m_mouseButton->y(), m_mouseButton->width(), 0);
 }
 
-void OakPointSpeed::placeCell(const SensorSettingsLayout::Cell& cell)
+// The parts of a row, left to right, with their widths in pixels. An ON/OFF
+// pair is stacked: its caption above its two buttons.
+QVector<QPair<QWidget*, int>> OakPointSpeed::partsOf(Row row) const
 {
     const PageEnvironment& env = environment();
-    const int top = cell.line == 0 ? 6 : 42;
-    auto put = [&env, top](QWidget* w, int x, int width, int height = kCellHeight) {
-        w->setGeometry(env.scaled(x), env.scaled(top + (kCellHeight - height) / 2), env.scaled(width),
-                       env.scaled(height));
+    const auto textWidth = [](QWidget* w, const QString& text) {
+        return w->fontMetrics().horizontalAdvance(text) + 2;
     };
-    const int x = cell.x;
-    switch (cell.row) {
+    switch (row) {
     case Row::KeyResponse:
-        put(m_keyCaption, x, 92);
-        put(m_keySlider, x + 96, 108);
-        put(m_keyNumber, x + 208, cell.width - 208);
-        break;
+        return {{m_keyCaption, textWidth(m_keyCaption, m_keyCaption->text())},
+                {m_keySlider, env.scaled(96)},
+                {m_keyNumber, textWidth(m_keyNumber, QStringLiteral("30"))}};
     case Row::ScrollSpeed:
-        put(m_scrollCaption, x, 90);
-        put(m_scrollSpin, x + 94, cell.width - 94, 26);
-        break;
+        return {{m_scrollCaption, textWidth(m_scrollCaption, m_scrollCaption->text())},
+                {m_scrollSpin, env.scaled(52)}};
     case Row::MouseSetting:
-        put(m_mouseButton, x, cell.width, 28);
-        break;
+        return {{m_mouseButton, std::max(env.scaled(104),
+                                         textWidth(m_mouseButton, m_mouseButton->text()) + env.scaled(20))}};
     default:
-        for (const Pair& pair : std::as_const(m_pairs)) {
-            if (pair.row != cell.row)
-                continue;
-            const int half = (cell.width - 82) / 2;
-            put(pair.caption, x, 80);
-            put(pair.first, x + 82, half);
-            put(pair.second, x + 82 + half, half);
+        for (const Pair& pair : m_pairs) {
+            if (pair.row == row)
+                return {{pair.caption, textWidth(pair.caption, pair.caption->text())},
+                        {pair.first, pair.first->sizeHint().width()},
+                        {pair.second, pair.second->sizeHint().width()}};
         }
-        break;
+        return {};
+    }
+}
+
+bool OakPointSpeed::isPair(Row row)
+{
+    return row == Row::Sync || row == Row::Lift || row == Row::Angle || row == Row::Jitter;
+}
+
+int OakPointSpeed::rowWidth(Row row) const
+{
+    const int gap = environment().scaled(6);
+    const QVector<QPair<QWidget*, int>> parts = partsOf(row);
+    if (isPair(row) && parts.size() == 3)
+        return std::max(parts[0].second, parts[1].second + gap + parts[2].second);
+    int width = 0;
+    for (const auto& part : parts)
+        width += part.second;
+    return width + gap * (int(parts.size()) - 1);
+}
+
+void OakPointSpeed::placeRow(Row row, int x, int top, int height)
+{
+    const PageEnvironment& env = environment();
+    const int gap = env.scaled(6);
+    const QVector<QPair<QWidget*, int>> parts = partsOf(row);
+    if (isPair(row) && parts.size() == 3) {
+        const int captionHeight = height * 2 / 5;
+        parts[0].first->setGeometry(x, top, parts[0].second, captionHeight);
+        parts[1].first->setGeometry(x, top + captionHeight, parts[1].second, height - captionHeight);
+        parts[2].first->setGeometry(x + parts[1].second + gap, top + captionHeight, parts[2].second,
+                                    height - captionHeight);
+        return;
+    }
+    for (const auto& part : parts) {
+        QWidget* w = part.first;
+        const int h = qobject_cast<QLabel*>(w) ? height : std::min(height, env.scaled(26));
+        w->setGeometry(x, top + (height - h) / 2, part.second, h);
+        x += part.second + gap;
+    }
+}
+
+// The rows of a line take the width their texts need; what is left of the
+// page's width goes evenly between them, so the last row ends at the right.
+void OakPointSpeed::placeLine(int line)
+{
+    const PageEnvironment& env = environment();
+    QVector<Row> rows;
+    int needed = 0;
+    for (const SensorSettingsLayout::Cell& cell : SensorSettingsLayout::cells(env.model().syncMode)) {
+        if (cell.line != line)
+            continue;
+        rows.append(cell.row);
+        needed += rowWidth(cell.row);
+    }
+    if (rows.isEmpty())
+        return;
+    // Pairs keep to the left with a wide gap; the first line spreads out.
+    const int minGap = env.scaled(line == 0 ? 12 : 28);
+    const int spare = std::max(0, width() - needed);
+    const int between =
+        line == 0 && rows.size() > 1 ? std::max(minGap, spare / (int(rows.size()) - 1)) : minGap;
+    const int top = env.scaled(line == 0 ? 8 : 40);
+    const int height = env.scaled(line == 0 ? 28 : 36);
+    int x = 0;
+    for (Row row : rows) {
+        placeRow(row, x, top, height);
+        x += rowWidth(row) + between;
     }
 }

@@ -3,6 +3,7 @@
 #include "editors/EditorPage.h"
 #include "editors/performance/SensorSettingsLayout.h"
 
+#include <QPair>
 #include <QVector>
 
 class QButtonGroup;
@@ -56,7 +57,11 @@ private:
     // Which button a stored value checks.
     static int shownValue(SensorSettingsLayout::Row row, quint8 stored);
     QVector<QWidget*> widgetsOf(SensorSettingsLayout::Row row) const;
-    void placeCell(const SensorSettingsLayout::Cell& cell);
+    QVector<QPair<QWidget*, int>> partsOf(SensorSettingsLayout::Row row) const;
+    static bool isPair(SensorSettingsLayout::Row row);
+    int rowWidth(SensorSettingsLayout::Row row) const;
+    void placeRow(SensorSettingsLayout::Row row, int x, int top, int height);
+    void placeLine(int line);
 
     ProfileData* m_record = nullptr;
     ProfileSet* m_set = nullptr;

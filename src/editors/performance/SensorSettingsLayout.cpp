@@ -4,54 +4,32 @@ namespace SensorSettingsLayout {
 
 namespace {
 
-// Widths of the cells, in design pixels.
-constexpr int kKeyResponse = 236;
-constexpr int kScroll = 150;
-constexpr int kButton = 112;
-constexpr int kPair = 166;
-
-// Where a row of the first line starts, left to right.
-QVector<Cell> firstLine(bool keyResponse)
+QVector<Cell> line(int number, std::initializer_list<Row> rows)
 {
-    QVector<Cell> line;
-    int x = 0;
-    if (keyResponse) {
-        line.append({KeyResponse, 0, x, kKeyResponse});
-        x += kKeyResponse + 4;
-    }
-    line.append({ScrollSpeed, 0, x, kScroll});
-    line.append({MouseSetting, 0, 506 - kButton, kButton});
-    return line;
-}
-
-QVector<Cell> secondLine(std::initializer_list<Row> pairs)
-{
-    QVector<Cell> line;
-    int x = 0;
-    for (Row row : pairs) {
-        line.append({row, 1, x, kPair});
-        x += kPair + 4;
-    }
-    return line;
+    QVector<Cell> cells;
+    for (Row row : rows)
+        cells.append({row, number});
+    return cells;
 }
 
 } // namespace
 
 QVector<Cell> cells(int syncMode)
 {
+    const QVector<Cell> first = line(0, {KeyResponse, ScrollSpeed, MouseSetting});
     switch (syncMode) {
     case 1:
-        return firstLine(true) + secondLine({Angle, Sync});
+        return first + line(1, {Angle, Sync});
     case 2:
-        return firstLine(true) + secondLine({Angle, Sync, Lift});
+        return first + line(1, {Angle, Sync, Lift});
     case 3:
         // The device options carry the key response where the others carry
         // angle snapping: this model has no angle snapping to offer.
-        return firstLine(true) + secondLine({Sync, Lift, Jitter});
+        return first + line(1, {Sync, Lift, Jitter});
     case 4:
-        return firstLine(false) + secondLine({Angle, Sync});
+        return line(0, {ScrollSpeed, MouseSetting}) + line(1, {Angle, Sync});
     default:
-        return firstLine(true) + secondLine({Angle, Sync, Jitter});
+        return first + line(1, {Angle, Sync, Jitter});
     }
 }
 

@@ -3,8 +3,9 @@
 #include <QVector>
 
 // Where the sensor settings page puts its rows, by the model's sync mode
-// ("PROFILE/SyncMode", 0 to 4; any other value lays out as 0). Two lines of
-// cells on the 506 x 77 page. A row without a cell is not shown.
+// ("PROFILE/SyncMode", 0 to 4; any other value lays out as 0): two lines of
+// rows on the 506 x 77 page, each line left to right. A row without a cell
+// is not shown. The page spaces the rows by the width of their texts.
 namespace SensorSettingsLayout {
 
 enum Row
@@ -22,8 +23,6 @@ struct Cell
 {
     Row row;
     int line; // 0 or 1
-    int x;    // design pixels from the page's left
-    int width;
 };
 
 QVector<Cell> cells(int syncMode);
