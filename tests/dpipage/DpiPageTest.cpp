@@ -2,6 +2,7 @@
 #include "editors/dpi/OakDPIWindow.h"
 #include "editors/dpi/OakSingleDPI.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -51,6 +52,7 @@ private slots:
     void stageCountHidesRowsAndKeepsTheirValues();
     void activeStage();
     void linkAndEnableBoxes();
+    void tabReachesEveryControl();
 };
 
 void TestDpiPage::levelsShowTheSensorsDpi_data()
@@ -263,6 +265,34 @@ void TestDpiPage::linkAndEnableBoxes()
     QTest::keyClick(enable, Qt::Key_Space);
     QCOMPARE(int(rig.record().stages[0].used), 0);
     QVERIFY(!enable->accessibleName().isEmpty());
+}
+
+void TestDpiPage::tabReachesEveryControl()
+{
+    PageRig rig(3389, 3);
+    auto page = rig.make<OakDPIWindow>();
+    setStage(rig.record(), 0, 100, 100, 1);
+    setStage(rig.record(), 1, 100, 100, 0);
+    setStage(rig.record(), 2, 100, 100, 1);
+    page->refresh(rig.record(), rig.set);
+    page->show();
+    QApplication::setActiveWindow(page.get());
+    QVERIFY(QTest::qWaitForWindowActive(page.get()));
+    part<QRadioButton>(*page, 0, "activeRadio")->setFocus();
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 40; ++i) {
+        reached.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (int i = 0; i < 3; ++i) {
+        for (const char* name : {"enableBox", "linkBox"})
+            QVERIFY2(reached.contains(part<QWidget>(*page, i, name)), name);
+        const QStringList bars = i == 1 ? QStringList{"xBar", "yBar"} : QStringList{"linkedBar"};
+        for (const QString& bar : bars)
+            QVERIFY2(reached.contains(part<QSlider>(*page, i, qPrintable(bar))), qPrintable(bar));
+    }
+    QVERIFY(reached.contains(part<QRadioButton>(*page, 0, "activeRadio")));
+    QVERIFY(!reached.contains(part<QSlider>(*page, 0, "xBar"))); // hidden while linked
 }
 
 int runDpiPageTests(int argc, char** argv)
