@@ -24,9 +24,6 @@ public:
     void rescale() override;
     void showActiveStage(int stage) override;
 
-    // The stages shown: the model's stage count.
-    int shownStages() const { return m_shownStages; }
-
 Q_SIGNALS:
     void MouseinSignal(quint8 index);
 

@@ -46,16 +46,6 @@ void OakDpiSlider::setRange(int minLevel, int maxLevel)
     setLevels(m_x, m_y);
 }
 
-int OakDpiSlider::minimum() const
-{
-    return m_xBar->minimum();
-}
-
-int OakDpiSlider::maximum() const
-{
-    return m_xBar->maximum();
-}
-
 void OakDpiSlider::setLinked(bool linked)
 {
     m_linked = linked;
@@ -82,11 +72,6 @@ void OakDpiSlider::setFollowerSpan(bool yFollows, int low, int high)
     else
         m_x = held(false, m_x);
     setLevels(m_x, m_y);
-}
-
-void OakDpiSlider::clearFollowerSpan()
-{
-    m_hasSpan = false;
 }
 
 void OakDpiSlider::setBarToolTips(const QString& linked, const QString& x, const QString& y)

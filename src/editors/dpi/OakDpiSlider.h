@@ -15,10 +15,7 @@ public:
     explicit OakDpiSlider(QWidget* parent = nullptr);
 
     void setRange(int minLevel, int maxLevel);
-    int minimum() const;
-    int maximum() const;
     void setLinked(bool linked);
-    bool isLinked() const { return m_linked; }
     // Puts the bars at x and y without a signal.
     void setLevels(int x, int y);
     int xLevel() const { return m_x; }
@@ -27,7 +24,6 @@ public:
     // The following bar (X when yFollows is false) is held within
     // [low, high] from now on; its level is brought inside without a signal.
     void setFollowerSpan(bool yFollows, int low, int high);
-    void clearFollowerSpan();
 
     void setBarToolTips(const QString& linked, const QString& x, const QString& y);
     void setBarNames(const QString& linked, const QString& x, const QString& y);

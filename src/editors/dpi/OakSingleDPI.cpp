@@ -44,8 +44,10 @@ OakSingleDPI::OakSingleDPI(quint8 index, const PageEnvironment& environment, QWi
     for (QLabel* end : {m_minLabel, m_maxLabel})
         end->setStyleSheet(QStringLiteral("color: %1").arg(KitStyle::kSecondaryText.name()));
     connect(m_slider, &OakDpiSlider::valueChanged, this, &OakSingleDPI::onSliderChanged);
-    connect(m_linkBox, &QCheckBox::stateChanged, this, &OakSingleDPI::onStateChanged);
-    connect(m_enableBox, &QAbstractButton::toggled, this, [this](bool on) { onStateChanged(on ? 2 : 0); });
+    // Both boxes report through onStateChanged, which tells them apart by sender.
+    for (QAbstractButton* box : std::initializer_list<QAbstractButton*>{m_linkBox, m_enableBox})
+        connect(box, &QAbstractButton::toggled, this,
+                [this](bool on) { onStateChanged(on ? Qt::Checked : Qt::Unchecked); });
     retranslate();
     setLevels(0, 0);
     setLink(0);

@@ -21,8 +21,6 @@ public:
     void reinitialise() override;
     void rescale() override;
 
-    quint8 lift() const { return m_iLift; }
-
 Q_SIGNALS:
     void RefreshLift(quint8 iLift);
 
