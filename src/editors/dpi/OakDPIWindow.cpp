@@ -46,6 +46,8 @@ OakDPIWindow::OakDPIWindow(const PageEnvironment& environment, QWidget* parent)
     connect(m_group, &QButtonGroup::idToggled, this, &OakDPIWindow::onRadioChanged);
     connect(&environment.ui(), &UiSettings::themeColorChanged, this,
             [this] { markActiveStage(m_group->checkedId()); });
+    // Another language may bring another font.
+    connect(&environment.ui(), &UiSettings::fontChanged, this, &OakDPIWindow::rescale);
     reinitialise();
     retranslate();
 }

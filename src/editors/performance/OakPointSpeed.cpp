@@ -62,6 +62,9 @@ OakPointSpeed::OakPointSpeed(const PageEnvironment& environment, QWidget* parent
             << makePair(Row::Lift, "lift", 1, 2, &ProfileSet::LiftHigh)
             << makePair(Row::Angle, "angle", kOn, kOff, &ProfileSet::AngleValue)
             << makePair(Row::Jitter, "jitter", kJitterOn, kJitterOff, &ProfileSet::Jitter);
+    // Another language may bring another font; the accent marks focus.
+    connect(&environment.ui(), &UiSettings::fontChanged, this, &OakPointSpeed::rescale);
+    connect(&environment.ui(), &UiSettings::themeColorChanged, this, &OakPointSpeed::rescale);
     retranslate();
     reinitialise();
 }

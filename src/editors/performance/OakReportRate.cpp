@@ -61,6 +61,9 @@ OakReportRate::OakReportRate(const PageEnvironment& environment, QWidget* parent
     m_liftGroup->addButton(m_lift2, 1);
     connect(m_lift1, &QRadioButton::toggled, this, &OakReportRate::onRadioChanged);
     connect(m_lift2, &QRadioButton::toggled, this, &OakReportRate::onRadioChanged);
+    // Another language may bring another font; the accent marks focus.
+    connect(&environment.ui(), &UiSettings::fontChanged, this, &OakReportRate::rescale);
+    connect(&environment.ui(), &UiSettings::themeColorChanged, this, &OakReportRate::rescale);
     retranslate();
     reinitialise();
 }
@@ -145,7 +148,7 @@ void OakReportRate::retranslate()
     for (QAction* action : m_rateMenu->actions())
         action->setText(rateText(action->data().toInt()));
     m_rateButton->setText(rateText(m_shownCode));
-    m_rateButton->setAccessibleName(tr("REPORT RATE"));
+    m_rateButton->setAccessibleDescription(tr("REPORT RATE"));
 }
 
 void OakReportRate::rescale()
