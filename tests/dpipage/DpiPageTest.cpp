@@ -48,6 +48,7 @@ private slots:
     void sliderLimitsFollowTheSensor();
     void keyboardMovesAStageByOneLevel();
     void secondAxisStaysInTheFirstAxisRange();
+    void linkedBarStepsAcrossARangeEdge();
     void storedStraddlingStageShowsWhatIsSent();
     void stageCountHidesRowsAndKeepsTheirValues();
     void activeStage();
@@ -181,6 +182,24 @@ void TestDpiPage::secondAxisStaysInTheFirstAxisRange()
     QCOMPARE(int(rig.record().stages[0].y), 321);
     QTest::keyClick(yBar, Qt::Key_End);
     QCOMPARE(int(rig.record().stages[0].y), 480);
+}
+
+// Sensor 33952 changes range one level later on the second axis (above 520)
+// than on the first (above 519): linked at 520, Y is held at 521, and the
+// single bar still steps back down.
+void TestDpiPage::linkedBarStepsAcrossARangeEdge()
+{
+    PageRig rig(33952);
+    auto page = rig.make<OakDPIWindow>();
+    setStage(rig.record(), 0, 519, 519, 1);
+    page->refresh(rig.record(), rig.set);
+    auto* bar = part<QSlider>(*page, 0, "linkedBar");
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(int(rig.record().stages[0].x), 520);
+    QCOMPARE(int(rig.record().stages[0].y), 521);
+    QTest::keyClick(bar, Qt::Key_Left);
+    QCOMPARE(int(rig.record().stages[0].x), 519);
+    QCOMPARE(int(rig.record().stages[0].y), 519);
 }
 
 void TestDpiPage::storedStraddlingStageShowsWhatIsSent()

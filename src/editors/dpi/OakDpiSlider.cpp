@@ -58,7 +58,9 @@ void OakDpiSlider::setLevels(int x, int y)
     m_y = y;
     putQuietly(m_xBar, x);
     putQuietly(m_yBar, y);
-    putQuietly(m_linkedBar, y);
+    // The single bar shows the lead axis: were it to show a follower held
+    // above the lead, a step down would land where it started.
+    putQuietly(m_linkedBar, m_yFollows ? x : y);
 }
 
 void OakDpiSlider::setFollowerSpan(bool yFollows, int low, int high)
