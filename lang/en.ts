@@ -304,6 +304,13 @@
     </message>
 </context>
 <context>
+    <name>OakDPIWindow</name>
+    <message>
+        <source>DPI STAGES</source>
+        <translation>DPI STAGES</translation>
+    </message>
+</context>
+<context>
     <name>OakMessageBox</name>
     <message>
         <source>OK</source>
@@ -312,6 +319,143 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>OakPointSpeed</name>
+    <message>
+        <source>No mouse settings of this desktop were found.</source>
+        <translation>No mouse settings of this desktop were found.</translation>
+    </message>
+    <message>
+        <source>Key Response</source>
+        <translation>Key Response</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLL SPEED</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>Mouse Setting</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Enable sync</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Lift Distance</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Angle Snapping</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1mm</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2mm</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+</context>
+<context>
+    <name>OakReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>REPORT RATE</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Lift off Distance</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>OakSingleDPI</name>
+    <message>
+        <source>Stage %1</source>
+        <translation>Stage %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 DPI</source>
+        <translation>%1: %2 DPI</translation>
+    </message>
+    <message>
+        <source>%1: X %2 DPI, Y %3 DPI</source>
+        <translation>%1: X %2 DPI, Y %3 DPI</translation>
+    </message>
+    <message>
+        <source>X: %1 DPI</source>
+        <translation>X: %1 DPI</translation>
+    </message>
+    <message>
+        <source>Y: %1 DPI</source>
+        <translation>Y: %1 DPI</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>Link XY</translation>
+    </message>
+    <message>
+        <source>Make %1 the active stage</source>
+        <translation>Make %1 the active stage</translation>
+    </message>
+    <message>
+        <source>Enable %1</source>
+        <translation>Enable %1</translation>
+    </message>
+    <message>
+        <source>Link XY of %1</source>
+        <translation>Link XY of %1</translation>
+    </message>
+    <message>
+        <source>%1 level</source>
+        <translation>%1 level</translation>
+    </message>
+    <message>
+        <source>%1 X level</source>
+        <translation>%1 X level</translation>
+    </message>
+    <message>
+        <source>%1 Y level</source>
+        <translation>%1 Y level</translation>
     </message>
 </context>
 <context>

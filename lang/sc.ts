@@ -304,6 +304,13 @@
     </message>
 </context>
 <context>
+    <name>OakDPIWindow</name>
+    <message>
+        <source>DPI STAGES</source>
+        <translation>DPI 档位</translation>
+    </message>
+</context>
+<context>
     <name>OakMessageBox</name>
     <message>
         <source>OK</source>
@@ -312,6 +319,143 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>OakPointSpeed</name>
+    <message>
+        <source>No mouse settings of this desktop were found.</source>
+        <translation>未找到此桌面环境的鼠标设置。</translation>
+    </message>
+    <message>
+        <source>Key Response</source>
+        <translation>按键响应</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>滚轮速度</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>鼠标设置</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>启用同步</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>直线修正</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>防抖动</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1毫米</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2毫米</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>OakReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 毫米</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 毫米</translation>
+    </message>
+</context>
+<context>
+    <name>OakSingleDPI</name>
+    <message>
+        <source>Stage %1</source>
+        <translation>档位 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 DPI</source>
+        <translation>%1：%2 DPI</translation>
+    </message>
+    <message>
+        <source>%1: X %2 DPI, Y %3 DPI</source>
+        <translation>%1：X %2 DPI，Y %3 DPI</translation>
+    </message>
+    <message>
+        <source>X: %1 DPI</source>
+        <translation>X：%1 DPI</translation>
+    </message>
+    <message>
+        <source>Y: %1 DPI</source>
+        <translation>Y：%1 DPI</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 联动</translation>
+    </message>
+    <message>
+        <source>Make %1 the active stage</source>
+        <translation>将%1设为当前档位</translation>
+    </message>
+    <message>
+        <source>Enable %1</source>
+        <translation>启用%1</translation>
+    </message>
+    <message>
+        <source>Link XY of %1</source>
+        <translation>%1 的 XY 联动</translation>
+    </message>
+    <message>
+        <source>%1 level</source>
+        <translation>%1 档位</translation>
+    </message>
+    <message>
+        <source>%1 X level</source>
+        <translation>%1 X 轴档位</translation>
+    </message>
+    <message>
+        <source>%1 Y level</source>
+        <translation>%1 Y 轴档位</translation>
     </message>
 </context>
 <context>
