@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 #include <QScreen>
 #include <QTimer>
 
@@ -43,6 +44,11 @@ void OsdWindow::showMessage(const OsdRecord::Message& message)
     const QFontMetrics metrics(textFont());
     resize(metrics.horizontalAdvance(message.text) + 2 * kPaddingX, metrics.height() + 2 * kPaddingY);
     place();
+    // Without a compositing manager the translucent corners would show
+    // black: the window's shape is the panel itself.
+    QPainterPath panel;
+    panel.addRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
+    setMask(QRegion(panel.toFillPolygon().toPolygon()));
     show();
     update();
     m_hide->start(qBound(1, message.durationMs, kLongestMs));
