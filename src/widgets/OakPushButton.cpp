@@ -2,6 +2,7 @@
 
 #include "widgets/SkinImage.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 OakPushButton::OakPushButton(QWidget* parent) : QPushButton(parent)
@@ -71,6 +72,7 @@ void OakPushButton::paintEvent(QPaintEvent*)
         if (!isEnabled())
             painter.setOpacity(0.4);
         painter.drawPixmap(rect(), imageForState());
+        paintFocus(painter);
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
@@ -85,4 +87,28 @@ void OakPushButton::paintEvent(QPaintEvent*)
     painter.setPen(isEnabled() ? (active ? m_themeColor : QColor(220, 222, 226)) : QColor(110, 112, 118));
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
+    paintFocus(painter);
+}
+
+// Keyboard users always see where they are: a dashed ring in the accent.
+void OakPushButton::paintFocus(QPainter& painter)
+{
+    if (!hasFocus())
+        return;
+    painter.setOpacity(1.0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(m_themeColor, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+}
+
+// Enter presses a button as Space does, also outside dialogs.
+void OakPushButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        animateClick();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -42,9 +42,11 @@ protected:
 #endif
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap imageForState() const;
+    void paintFocus(QPainter& painter);
 
     // Paths of the readable images; an empty path when missing.
     QString m_images[3];
