@@ -13,12 +13,12 @@
 #include "app/TabBar.h"
 #include "app/TrayController.h"
 #include "app/WindowControls.h"
+#include "app/WindowDragger.h"
 #include "device/DeviceSession.h"
-#include "hid/DeviceServices.h"
+#include "hid/DeviceLink.h"
 #include "platform/DeviceNotifier.h"
 #include "platform/PlatformServices.h"
 #include "storage/AppConfig.h"
-#include "storage/LanguageConfig.h"
 #include "storage/ProfileSetStore.h"
 #include "storage/ProfileWorkspace.h"
 #include "widgets/KitStyle.h"
@@ -30,12 +30,10 @@
 #include <QBitmap>
 #include <QDebug>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <QTimer>
-#include <QToolTip>
 
 namespace {
 const QSize kDesignSize(999, 640);
@@ -48,6 +46,7 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
       m_pageEnvironment(setup.ui, m_model, setup.paths, setup.platform)
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
+    new WindowDragger(this);
     m_ui.setThemeColor(m_config->themeColor());
     applyScale(QGuiApplication::primaryScreen(), true);
     // Frameless before registering: changing the flags afterwards would
@@ -70,6 +69,8 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
     writeDefaultProfile();
     setStyleSheet(KitStyle::styleSheet(m_ui.themeColor(), m_ui.scale()));
     createTray();
+    placeControls();
+    orderFocus();
     retranslate();
     applyFont();
     refreshConnectionIndicator();
@@ -249,6 +250,18 @@ void MousecfgWidget::buildControls()
     connect(m_tabs, &TabBar::tabChosen, this, &MousecfgWidget::showTab);
 }
 
+void MousecfgWidget::orderFocus()
+{
+    // Tab follows the layout: header, profile column, pages, footer.
+    QList<QWidget*> chain;
+    for (int tab = 0; tab < TabBar::kTabs; ++tab)
+        chain << m_tabs->button(tab);
+    chain << m_languages->button() << m_minimiseButton << m_closeButton << m_header->firmwareButton();
+    chain << m_profileBar->focusChain();
+    for (int i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
 void MousecfgWidget::readModelDescription()
 {
     m_model = ModelDescription::read(m_setup.paths, currentProductName());
@@ -366,31 +379,6 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 void MousecfgWidget::slotWarning()
 {
     m_warning->showOrWarn();
-}
-
-void MousecfgWidget::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return QWidget::mousePressEvent(event);
-    m_dragging = true;
-    m_pressPos = compat::globalPos(event);
-    m_pressFramePos = frameGeometry().topLeft();
-}
-
-void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!m_dragging)
-        return QWidget::mouseMoveEvent(event);
-    const QPoint delta = compat::globalPos(event) - m_pressPos;
-    if (delta.manhattanLength() > 4)
-        move(m_pressFramePos + delta);
-}
-
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_dragging = false;
-    QWidget::mouseReleaseEvent(event);
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent*)

@@ -6,7 +6,6 @@
 #include "editors/PageEnvironment.h"
 #include "storage/ModelDescription.h"
 
-#include <QPoint>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <memory>
@@ -79,9 +78,6 @@ Q_SIGNALS:
     void firmwareUpdateRequested();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -108,6 +104,7 @@ private:
     void languageChanged();
     void applyFont();
     void placeControls();
+    void orderFocus();
     void updateTray();
     void showMessage(const QString& message);
     void sendToDisplay(const QString& text);
@@ -139,8 +136,4 @@ private:
     OakPushButton* m_mouseListButton = nullptr;
     LanguageSwitcher* m_languages = nullptr;
     QMenu* m_mouseListMenu = nullptr;
-
-    bool m_dragging = false;
-    QPoint m_pressPos;
-    QPoint m_pressFramePos;
 };

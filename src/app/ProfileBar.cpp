@@ -115,6 +115,16 @@ void ProfileBar::place()
     m_libraryMenu->setMinimumWidth(m_ui.scaled(216));
 }
 
+QList<QWidget*> ProfileBar::focusChain() const
+{
+    QList<QWidget*> chain;
+    for (OakPushButton* b : m_slots)
+        chain << b;
+    chain << m_nameEditor << m_library << m_import << m_export << m_add << m_delete << m_copy << m_reset
+          << m_resetAll << m_load << m_save << m_ok << m_cancel << m_apply;
+    return chain;
+}
+
 QString ProfileBar::slotText(int slot)
 {
     return tr("Profile") + QStringLiteral(" %1").arg(slot + 1);

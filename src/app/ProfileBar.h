@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QStringList>
 #include <QVector>
@@ -33,6 +34,9 @@ public:
     void showCurrentSlot(int slot);
     void showName(const QString& name);
     void showLibrary(const QStringList& names);
+
+    // The column's controls in layout order, then OK, Cancel and Apply.
+    QList<QWidget*> focusChain() const;
 
     // "Profile 1" to "Profile 5": the text of a slot.
     static QString slotText(int slot);

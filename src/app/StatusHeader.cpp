@@ -81,7 +81,7 @@ void StatusHeader::place()
     using WindowControls::place;
     place(m_logo, m_ui, QRect(24, 16, 40, 40));
     place(m_modelName, m_ui, QRect(72, 12, 192, 24));
-    place(m_firmware, m_ui, QRect(72, 38, 136, 24));
+    place(m_firmware, m_ui, QRect(72, 38, 168, 24));
     place(m_battery, m_ui, kBar);
     place(m_chargingIcon, m_ui, QRect(112, 580, 24, 24));
     place(m_receiverIcon, m_ui, QRect(140, 580, 24, 24));

@@ -2,6 +2,7 @@
 
 #include "widgets/SkinImage.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -77,6 +78,10 @@ void OakPushButton::paintEvent(QPaintEvent*)
     }
     painter.setRenderHint(QPainter::Antialiasing);
     const bool active = isDown() || m_highlighted || isChecked();
+    // A text button sits on a panel of its own, lighter under the pointer.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_hovered && isEnabled() ? QColor(0x34, 0x38, 0x41) : QColor(0x2C, 0x30, 0x38));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     if (active || m_hovered) {
         QColor frame = m_themeColor;
         frame.setAlpha(active ? 255 : 120);
@@ -93,13 +98,26 @@ void OakPushButton::paintEvent(QPaintEvent*)
 // Keyboard users always see where they are: a dashed ring in the accent.
 void OakPushButton::paintFocus(QPainter& painter)
 {
-    if (!hasFocus())
+    if (!hasFocus() || !m_keyboardFocus)
         return;
     painter.setOpacity(1.0);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(m_themeColor, 1, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+}
+
+void OakPushButton::focusInEvent(QFocusEvent* event)
+{
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+                      event->reason() == Qt::ShortcutFocusReason;
+    QPushButton::focusInEvent(event);
+}
+
+void OakPushButton::focusOutEvent(QFocusEvent* event)
+{
+    m_keyboardFocus = false;
+    QPushButton::focusOutEvent(event);
 }
 
 // Enter presses a button as Space does, also outside dialogs.

@@ -43,6 +43,8 @@ protected:
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QPixmap imageForState() const;
@@ -53,4 +55,6 @@ private:
     QColor m_themeColor{255, 0, 0};
     bool m_hovered = false;
     bool m_highlighted = false;
+    // The focus came from the keyboard: show where it is.
+    bool m_keyboardFocus = false;
 };
