@@ -33,9 +33,11 @@ MacroRecorder::Outcome MacroRecorder::onKey(MacroSteps& steps, quint16 scanCode,
     QVector<MacroEvent> added;
     if (m_hasLastTime) {
         if (m_rule.delayType == 1)
-            added.append(MacroEvent::delay(MacroEvent::recordedDelayCount(nowMs - m_lastTime, m_rule.unitMs)));
+            added.append(
+                MacroEvent::delay(MacroEvent::recordedDelayCount(nowMs - m_lastTime, m_rule.unitMs)));
         else if (m_rule.delayType == 2)
-            added.append(MacroEvent::delay(MacroEvent::defaultDelayCount(m_rule.defaultDelayMs, m_rule.unitMs)));
+            added.append(
+                MacroEvent::delay(MacroEvent::defaultDelayCount(m_rule.defaultDelayMs, m_rule.unitMs)));
     }
     added.append(press ? MacroEvent::keyPress(usage) : MacroEvent::keyRelease(usage));
     const int last = steps.insertAfter(m_row, added);

@@ -21,9 +21,9 @@ public:
     enum class Outcome
     {
         Added,
-        Repeat,  // a held key repeating: ignored
-        Full,    // the table holds all it may
-        Unknown  // a key the mouse has no usage for: not recorded
+        Repeat, // a held key repeating: ignored
+        Full,   // the table holds all it may
+        Unknown // a key the mouse has no usage for: not recorded
     };
 
     // Starts recording after `row` (at the end when no row is valid) with the
