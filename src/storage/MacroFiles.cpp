@@ -212,12 +212,16 @@ StorageResult MacroFiles::removeMacro(const QString& name)
     return m_list.remove(name);
 }
 
-StorageResult MacroFiles::exportMacro(const QString& name, const QString& target)
+StorageResult MacroFiles::exportMacro(const QString& name, const QString& target, bool replace)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
     if (!result.isOk())
         return result;
+    const QFileInfo existing(target);
+    // Only a regular file is written over: never a folder, a link or a device.
+    if (replace && QFileInfo::exists(path) && existing.isFile() && !existing.isSymLink())
+        QFile::remove(target);
     if (QFileInfo::exists(target))
         return StorageResult::failure(
             QCoreApplication::translate("MacroFiles", "%1 exists already and was left as it was.")

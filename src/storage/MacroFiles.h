@@ -48,7 +48,9 @@ public:
     // and lists it; fails when the list is full.
     StorageResult createMacro(QString* name);
     StorageResult removeMacro(const QString& name);
-    StorageResult exportMacro(const QString& name, const QString& target);
+    // Copies the macro's file to target. An existing target is left as it
+    // is, unless replace says the user chose to write over it.
+    StorageResult exportMacro(const QString& name, const QString& target, bool replace = false);
     // Copies a macro file into the macro folder under its own base name and
     // lists it; refused with "Macro Exist!" when that name is taken.
     StorageResult importMacro(const QString& source, QString* importedName = nullptr);
