@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QDirIterator>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -47,9 +48,18 @@ struct MacroRig
     ScriptedChooser* chooser = nullptr;
     qint64 now = 1000;
 
-    MacroRig()
+    explicit MacroRig(double scale = 1.0)
     {
         rig.open();
+        if (scale != 1.0) {
+            // As the window is laid out on a screen of that scale.
+            UiScale look;
+            look.factor = scale;
+            look.level = int((scale - 1.0) / 0.25);
+            rig.ui().setScale(look);
+            rig.window().resize(rig.ui().scaled(999), rig.ui().scaled(640));
+            rig.find<PageHost>(QStringLiteral("pageHost"))->place();
+        }
         rig.find<PageHost>(QStringLiteral("pageHost"))->showTab(3);
         page = rig.find<MacroDialog>(QStringLiteral("macroPage"));
         auto scripted = std::make_unique<ScriptedChooser>();
@@ -108,6 +118,45 @@ QStringList filesBelow(const QString& dir)
         found.append(it.next());
     found.sort();
     return found;
+}
+
+// What a user would see as broken: a control outside the page, two controls
+// on top of each other, or a caption wider than its button.
+void checkLayout(QWidget* page)
+{
+    QVector<QWidget*> shown;
+    for (QWidget* child : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden())
+            continue;
+        QVERIFY2(page->rect().contains(child->geometry()), qPrintable(child->objectName()));
+        for (QWidget* other : qAsConst(shown))
+            QVERIFY2(!other->geometry().intersects(child->geometry()),
+                     qPrintable(other->objectName() + QLatin1Char(' ') + child->objectName()));
+        shown.append(child);
+    }
+    for (auto* label : page->findChildren<QLabel*>()) {
+        if (!label->wordWrap() && !label->text().isEmpty())
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text()));
+    }
+    for (auto* button : page->findChildren<QAbstractButton*>()) {
+        for (const QString& line : button->text().split(QLatin1Char('\n'))) {
+            const int indicator = qobject_cast<QCheckBox*>(button) ? button->height() / 2 : 0;
+            const int needed = button->fontMetrics().horizontalAdvance(line) + indicator;
+            QVERIFY2(needed <= button->width(), qPrintable(button->objectName() + QLatin1Char(' ') + line));
+        }
+    }
+}
+
+void keepScreen(QWidget* widget, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("MACRO_SHOTS");
+    if (dir.isEmpty())
+        return;
+    // A page is drawn on the window's background.
+    QWidget* window = widget->window();
+    const QPixmap shot = window == widget ? widget->grab() : window->grab(widget->geometry());
+    shot.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 } // namespace
@@ -477,7 +526,40 @@ void TestMacroEditor::recordedMacroReachesTheMouse()
     QCOMPARE(int(state.buttonSlots[3][2]), 1);
 }
 
-void TestMacroEditor::screensAtTwoScales() {}
+void TestMacroEditor::screensAtTwoScales()
+{
+    for (double scale : {1.0, 2.0}) {
+        const QString suffix = QStringLiteral("-%1x").arg(scale);
+        MacroRig m(scale);
+        m.rig.window().show();
+        QCOMPARE(m.page->width(), int(665 * scale));
+        checkLayout(m.page);
+        keepScreen(m.page, QStringLiteral("macro-empty") + suffix);
+
+        m.createMacro();
+        m.click("recordDelaysCheck");
+        m.click("startButton");
+        m.capture()->press(kScanA);
+        m.now += 35;
+        m.capture()->release(kScanA);
+        checkLayout(m.page);
+        keepScreen(m.page, QStringLiteral("macro-recording") + suffix);
+        m.click("stopButton");
+        m.click("mouseActionButton");
+        m.clickTreeItem(QStringLiteral("RIGHT CLICK"));
+        m.clickTreeItem(QStringLiteral("RIGHT CLICK"));
+        m.clickTreeItem(QStringLiteral("MOVE DOWN"));
+        checkLayout(m.page);
+        keepScreen(m.page, QStringLiteral("macro-steps") + suffix);
+        if (scale == 1.0)
+            keepScreen(&m.rig.window(), QStringLiteral("window-macro"));
+
+        OakGunsetDialog dialog(&m.rig.window(), scale, QColor(255, 125, 0));
+        dialog.show();
+        checkLayout(&dialog);
+        keepScreen(&dialog, QStringLiteral("gunset") + suffix);
+    }
+}
 
 QTEST_MAIN(TestMacroEditor)
 #include "tst_macroeditor.moc"

@@ -29,6 +29,8 @@ QSpinBox* spinBox(QWidget* parent, const QString& name, int minimum, int maximum
     box->setRange(minimum, maximum);
     box->setValue(value);
     box->setAlignment(Qt::AlignRight);
+    // The arrow keys and the wheel step the value; the kit draws no arrows.
+    box->setButtonSymbols(QAbstractSpinBox::NoButtons);
     return box;
 }
 
@@ -46,15 +48,12 @@ OakGunsetDialog::OakGunsetDialog(QWidget* parent, double scale, const QColor& th
     UiScale look;
     look.factor = scale;
     setStyleSheet(KitStyle::styleSheet(themeColor, look));
-    QFont captions = font();
-    captions.setPixelSize(px(12));
-    setFont(captions);
 
     m_title = new QLabel(this);
     m_title->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(themeColor.name()));
     m_geometry.add(m_title, QRect(20, 14, 380, 24));
     m_nameLabel = new QLabel(this);
-    m_geometry.add(m_nameLabel, QRect(20, 50, 120, 28));
+    m_geometry.add(m_nameLabel, QRect(20, 50, 116, 28));
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("gunFileNameEdit"));
     m_nameLabel->setBuddy(m_name);
@@ -83,6 +82,11 @@ OakGunsetDialog::OakGunsetDialog(QWidget* parent, double scale, const QColor& th
     connect(m_no, &QPushButton::clicked, this, &QDialog::reject);
 
     m_geometry.apply(px);
+    // Under a style sheet a font does not pass from a parent to its children.
+    QFont captions = font();
+    captions.setPixelSize(px(12));
+    for (QWidget* child : findChildren<QWidget*>())
+        child->setFont(captions);
     m_bullets = g_lastBullets;
     retranslate();
     m_name->setFocus();
@@ -134,7 +138,7 @@ void OakGunsetDialog::setBulletCount(int count)
 {
     m_bullets = qBound(1, count, GunFile::kMaxShots);
     g_lastBullets = m_bullets;
-    m_bulletsButton->setText(tr("BULLETS") + QStringLiteral(": %1").arg(m_bullets));
+    m_bulletsButton->setText(tr("BULLETS") + QStringLiteral(": %1 \u25BE").arg(m_bullets));
     m_bulletsButton->setAccessibleName(tr("BULLETS") + QStringLiteral(" %1").arg(m_bullets));
     for (int row = 0; row < GunFile::kMaxShots; ++row) {
         const bool used = row < m_bullets;

@@ -54,6 +54,7 @@ inline QString wrappedCaption(const QString& text, const QFontMetrics& metrics, 
 // stays the caption in one line.
 inline void setWrappedCaption(QCheckBox* box, const QString& text, int indicatorWidth)
 {
+    box->ensurePolished(); // the style sheet decides the font
     box->setAccessibleName(text);
     box->setText(wrappedCaption(text, box->fontMetrics(), box->width() - indicatorWidth));
 }

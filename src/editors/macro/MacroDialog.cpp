@@ -89,6 +89,7 @@ void MacroDialog::buildControls()
     m_startButton = addButton("startButton", QRect(kTableX, 8, kTableW, 32));
     m_stopButton = addButton("stopButton", QRect(kTableX, 8, kTableW, 32));
     m_stopButton->hide();
+    m_stopButton->setHighlighted(true); // recording: the one control that acts
     m_table = new MacroStepTable(this);
     m_table->setObjectName(QStringLiteral("stepTable"));
     m_geometry.add(m_table, QRect(kTableX, 48, kTableW, 411));
@@ -180,9 +181,9 @@ void MacroDialog::retranslate()
     m_tree->setAccessibleName(tr("MOUSE COMMAND"));
     m_tree->retranslate();
     m_settings->retranslate();
-    m_editDelay->setPlaceholderText(tr("DELAY(ms)"));
+    m_editDelay->setPlaceholderText(tr("ms"));
     m_editDelay->setAccessibleName(tr("Delay of the step, in milliseconds"));
-    m_editDistance->setPlaceholderText(tr("DISTANCE"));
+    m_editDistance->setPlaceholderText(tr("px"));
     m_editDistance->setAccessibleName(tr("Distance of the move"));
     m_saveButton->setText(tr("SAVE"));
     m_cancelButton->setText(tr("CANCEL"));
@@ -192,11 +193,16 @@ void MacroDialog::retranslate()
 void MacroDialog::rescale()
 {
     const auto scaled = [this](int design) { return environment().scaled(design); };
+    // Under the window's style sheet a font does not pass from a parent to
+    // its children, so every control on the page gets it.
     QFont captions = environment().ui().font();
     captions.setPixelSize(scaled(12));
     setFont(captions);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->setFont(captions);
     m_geometry.apply(scaled);
     m_settings->rescale(scaled);
+    m_tree->rescale(scaled);
     m_table->setLook([this](const QString& name) { return environment().skinFile(name); }, scaled(16));
     showSteps(m_table->selectedRow());
 }

@@ -24,8 +24,9 @@ MouseCommandTree::MouseCommandTree(QWidget* parent) : QTreeWidget(parent)
 {
     setColumnCount(2);
     header()->hide();
-    header()->setSectionResizeMode(0, QHeaderView::Stretch);
     header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    header()->setSectionResizeMode(1, QHeaderView::Fixed);
     setExpandsOnDoubleClick(false);
     for (int b = 0; b < MacroSteps::ButtonCount; ++b) {
         auto* item = new QTreeWidgetItem(this);
@@ -37,6 +38,10 @@ MouseCommandTree::MouseCommandTree(QWidget* parent) : QTreeWidget(parent)
             child->setData(0, kIndexRole, b);
         }
         m_buttons.append(item);
+        // Only the moves have a second column; button items use the full width.
+        item->setFirstColumnSpanned(true);
+        for (int c = 0; c < item->childCount(); ++c)
+            item->child(c)->setFirstColumnSpanned(true);
     }
     for (int d = MacroSteps::MoveLeft; d <= MacroSteps::MoveDown; ++d) {
         auto* item = new QTreeWidgetItem(this);
@@ -65,6 +70,12 @@ void MouseCommandTree::retranslate()
         m_moves[d]->setText(0, MacroStepText::moveName(d));
         m_distances[d]->setAccessibleName(tr("%1 distance").arg(MacroStepText::moveName(d)));
     }
+}
+
+void MouseCommandTree::rescale(const std::function<int(int)>& scaled)
+{
+    setIndentation(scaled(10));
+    header()->resizeSection(1, scaled(36));
 }
 
 int MouseCommandTree::distance(int direction) const

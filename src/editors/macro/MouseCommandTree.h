@@ -3,6 +3,8 @@
 #include <QTreeWidget>
 #include <QVector>
 
+#include <functional>
+
 class QLineEdit;
 
 // The "MOUSE COMMAND" panel: the five mouse buttons, each with "PRESS DOWN"
@@ -16,6 +18,7 @@ public:
     explicit MouseCommandTree(QWidget* parent = nullptr);
 
     void retranslate();
+    void rescale(const std::function<int(int)>& scaled);
     // The distance field of a move item, as typed (0 when empty).
     int distance(int direction) const;
     QLineEdit* distanceField(int direction) const { return m_distances.value(direction); }
