@@ -210,6 +210,10 @@
         <source>Save Macro File</source>
         <translation>Save Macro File</translation>
     </message>
+    <message>
+        <source>Keys cannot be captured on this system, so macros cannot be recorded here.</source>
+        <translation>Keys cannot be captured on this system, so macros cannot be recorded here.</translation>
+    </message>
 </context>
 <context>
     <name>MacroFiles</name>

@@ -210,6 +210,10 @@
         <source>Save Macro File</source>
         <translation>保存宏文件</translation>
     </message>
+    <message>
+        <source>Keys cannot be captured on this system, so macros cannot be recorded here.</source>
+        <translation>此系统无法捕获按键，因此无法在此录制宏。</translation>
+    </message>
 </context>
 <context>
     <name>MacroFiles</name>

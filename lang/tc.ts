@@ -210,6 +210,10 @@
         <source>Save Macro File</source>
         <translation>儲存巨集檔案</translation>
     </message>
+    <message>
+        <source>Keys cannot be captured on this system, so macros cannot be recorded here.</source>
+        <translation>此系統無法擷取按鍵，因此無法在此錄製巨集。</translation>
+    </message>
 </context>
 <context>
     <name>MacroFiles</name>

@@ -362,19 +362,33 @@ void TestMacroEditor::listOperationsKeepFilesAndSlotsTogether()
     QCOMPARE(messages.at(0).at(0).toString(), QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
     QVERIFY(!m.files().exists(QStringLiteral("name_3")));
 
+    // A renamed macro stays bound to the buttons that use it.
+    ButtonAssignment& bound = m.rig.workspace().current().buttons[2];
+    bound.Fun = FunctionTable::Macro;
+    bound.macroname = QStringLiteral("name_2");
+    QSignalSpy edited(m.page, &EditorPage::edited);
+    m.choose(QStringLiteral("name_2"));
+    m.find<QLineEdit>("macroNameEdit")->setText(QStringLiteral("name_1"));
+    m.click("changeNameButton");
+    QCOMPARE(m.page->shownMacro(), QStringLiteral("name_1_1")); // name_1 is taken
+    QCOMPARE(bound.macroname, QStringLiteral("name_1_1"));
+    QCOMPARE(edited.count(), 1);
+    QVERIFY(!m.files().exists(QStringLiteral("name_2")));
+    QCOMPARE(list.entries().at(49), QStringLiteral("name_1_1"));
+
     // Deleting frees the slot and the file, and shows the next macro.
     m.choose(QStringLiteral("name_1"));
     m.click("deleteMacroButton");
     QVERIFY(!m.files().exists(QStringLiteral("name_1")));
     QCOMPARE(list.entries().at(48), QString());
-    QCOMPARE(m.page->shownMacro(), QStringLiteral("name_2"));
+    QCOMPARE(m.page->shownMacro(), QStringLiteral("name_1_1"));
 
     // Import refuses a name that exists; export copies, batch exports the ticked ones.
     QTemporaryDir outside;
     m.chooser->save = outside.filePath(QStringLiteral("copy.MSMACRO"));
     m.click("exportButton");
     QVERIFY(QFileInfo::exists(m.chooser->save));
-    m.chooser->open = QStringList{m.files().macroPath(QStringLiteral("name_2"))};
+    m.chooser->open = QStringList{m.files().macroPath(QStringLiteral("name_1_1"))};
     m.click("importButton");
     QCOMPARE(messages.last().at(0).toString(), QStringLiteral("Macro Exist!"));
     m.chooser->open = QStringList{m.chooser->save};
@@ -383,13 +397,13 @@ void TestMacroEditor::listOperationsKeepFilesAndSlotsTogether()
     QVERIFY(list.contains(QStringLiteral("copy")));
 
     m.click("batchCheck");
-    m.list()->findItems(QStringLiteral("name_2"), Qt::MatchExactly).first()->setCheckState(Qt::Checked);
+    m.list()->findItems(QStringLiteral("name_1_1"), Qt::MatchExactly).first()->setCheckState(Qt::Checked);
     m.list()->findItems(QStringLiteral("copy"), Qt::MatchExactly).first()->setCheckState(Qt::Checked);
     QTemporaryDir batch;
     m.chooser->folderAnswer = batch.path();
     m.click("exportButton");
     QCOMPARE(QDir(batch.path()).entryList(QDir::Files),
-             (QStringList{QStringLiteral("copy.MSMACRO"), QStringLiteral("name_2.MSMACRO")}));
+             (QStringList{QStringLiteral("copy.MSMACRO"), QStringLiteral("name_1_1.MSMACRO")}));
 }
 
 void TestMacroEditor::unsafeNamesAreRefusedEverywhere()

@@ -28,6 +28,12 @@ void MacroDialog::startRecording(bool afterSelection)
     if (m_recording || m_list->count() == 0)
         return;
     leaveEditMode();
+    // Where this system cannot capture keys, recording would only lock the
+    // window: say so instead.
+    if (!capture().start(window()->windowHandle())) {
+        report(tr("Keys cannot be captured on this system, so macros cannot be recorded here."));
+        return;
+    }
     int row = m_table->selectedRow();
     if (!afterSelection) {
         m_steps.clear();
@@ -41,7 +47,6 @@ void MacroDialog::startRecording(bool afterSelection)
     setControlsEnabled(false);
     Q_EMIT EnableButtonsSignal(false);
     Q_EMIT hostEnabled(false);
-    capture().start(window()->windowHandle());
 }
 
 void MacroDialog::stopRecording()
