@@ -219,6 +219,10 @@ StorageResult MacroFiles::exportMacro(const QString& name, const QString& target
     if (!result.isOk())
         return result;
     const QFileInfo existing(target);
+    // Exporting a macro onto its own file leaves it as it is; removing the
+    // target first would delete the macro.
+    if (existing.exists() && existing.canonicalFilePath() == QFileInfo(path).canonicalFilePath())
+        return StorageResult::success();
     // Only a regular file is written over: never a folder, a link or a device.
     if (replace && QFileInfo::exists(path) && existing.isFile() && !existing.isSymLink())
         QFile::remove(target);

@@ -292,6 +292,12 @@ void TestMacroSteps::renameFindsAFreeNameAndRefusesUnsafeOnes()
     QVERIFY(!files.exists(QStringLiteral("name_2")));
     QCOMPARE(MacroList(app.paths()).names(), (QStringList{QStringLiteral("name_1"), renamed}));
 
+    // Exporting over the macro's own file keeps it; over another file replaces that.
+    QVERIFY(files.exportMacro(renamed, files.macroPath(renamed), true).isOk());
+    QVERIFY(files.exists(renamed));
+    QVERIFY(files.exportMacro(renamed, files.macroPath(QStringLiteral("name_1")), true).isOk());
+    QVERIFY(files.exists(QStringLiteral("name_1")));
+
     // A name whose suffixed form would be too long is refused, not cut.
     const QString longest(240, QLatin1Char('n'));
     QVERIFY(files.renameMacro(renamed, longest).isOk());
