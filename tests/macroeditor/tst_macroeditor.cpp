@@ -177,6 +177,7 @@ private slots:
     void gunSetDialogChecksItsInput();
     void recordedMacroReachesTheMouse();
     void screensAtTwoScales();
+    void chineseCaptionsFit();
 };
 
 void TestMacroEditor::recordingDisablesTheWindowAndSavesTheSteps()
@@ -573,6 +574,27 @@ void TestMacroEditor::screensAtTwoScales()
         checkLayout(&dialog);
         keepScreen(&dialog, QStringLiteral("gunset") + suffix);
     }
+}
+
+void TestMacroEditor::chineseCaptionsFit()
+{
+    MacroRig m;
+    m.rig.window().show();
+    m.createMacro();
+    m.click("mouseActionButton");
+    QMenu* languages = m.rig.find<OakPushButton>(QStringLiteral("languageButton"))->menu();
+    for (int language : {1, 2}) {
+        languages->actions().at(language)->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(m.find("startButton")->text(),
+                 language == 1 ? QStringLiteral("开始录制") : QStringLiteral("開始錄製"));
+        checkLayout(m.page);
+        keepScreen(m.page, QStringLiteral("macro-lang%1").arg(language));
+        OakGunsetDialog dialog(&m.rig.window(), 1.0, QColor(255, 125, 0));
+        checkLayout(&dialog);
+        keepScreen(&dialog, QStringLiteral("gunset-lang%1").arg(language));
+    }
+    languages->actions().at(0)->trigger();
 }
 
 QTEST_MAIN(TestMacroEditor)

@@ -49,6 +49,8 @@ MacroDialog::MacroDialog(const PageEnvironment& environment, QWidget* parent)
     buildControls();
     retranslate();
     rescale();
+    // Each language has its own interface font.
+    connect(&environment.ui(), &UiSettings::fontChanged, this, &MacroDialog::rescale);
     reloadList(QString());
 }
 
