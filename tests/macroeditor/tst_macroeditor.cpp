@@ -4,7 +4,6 @@
 #include "editors/macro/MacroDialog.h"
 #include "editors/macro/MacroFileChooser.h"
 #include "protocol/FunctionTable.h"
-#include "protocol/MacroImage.h"
 #include "storage/MacroFiles.h"
 #include "storage/MacroList.h"
 #include "storage/ProfileWorkspace.h"
@@ -533,9 +532,12 @@ void TestMacroEditor::recordedMacroReachesTheMouse()
     QVERIFY(committed.wait(20000));
 
     const OnBoardState state = m.rig.mouse().state();
-    const QByteArray image = MacroImage::slotImage(steps);
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(state.macroSlots[0].data()), image.size()), image);
-    QCOMPARE(int(state.macroSlots[0][image.size()]), 0);
+    // A macro with its own delays is stored as it is: Map, DataL, DataH per step.
+    const QByteArray image = QByteArray::fromHex("840400"
+                                                 "061400"
+                                                 "040400");
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(state.macroSlots[0].data()), image.size() + 3),
+             image + QByteArray(3, '\0'));
     QCOMPARE(int(state.buttonSlots[3][0]), int(FunctionTable::MacroType));
     QCOMPARE(int(state.buttonSlots[3][1]), 0); // macro slot 0, played once
     QCOMPARE(int(state.buttonSlots[3][2]), 1);
