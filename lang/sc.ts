@@ -62,6 +62,158 @@
         <source>TOO MANY MACROS TO BE CREATE!</source>
         <translation>宏数量已达上限，无法创建！</translation>
     </message>
+    <message>
+        <source>NEW</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>宏列表</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批量</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>压枪设置</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>在后录制</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>置顶</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>置底</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延时</translation>
+    </message>
+    <message>
+        <source>Delete step</source>
+        <translation>删除步骤</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>步骤</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>宏名称</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>鼠标命令</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Delay of the step, in milliseconds</source>
+        <translation>该步骤的延时（毫秒）</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>像素</translation>
+    </message>
+    <message>
+        <source>Distance of the move</source>
+        <translation>移动距离</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一个或多个按键未释放。</translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 steps.</source>
+        <translation>一个宏最多包含 %1 个步骤。</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>宏文件(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>加载宏文件</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>保存宏文件</translation>
+    </message>
+    <message>
+        <source>Keys cannot be captured on this system, so macros cannot be recorded here.</source>
+        <translation>此系统无法捕获按键，因此无法在此录制宏。</translation>
+    </message>
 </context>
 <context>
     <name>MacroFiles</name>
@@ -76,6 +228,126 @@
     <message>
         <source>Could not copy %1 to %2.</source>
         <translation>无法将 %1 复制到 %2。</translation>
+    </message>
+    <message>
+        <source>Could not rename %1.</source>
+        <translation>无法重命名 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroSettingsPanel</name>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>录制动作间延时</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入默认延时</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按键时重复运行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重复运行直到再次按键</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>LOOPS</source>
+        <translation>次数</translation>
+    </message>
+    <message>
+        <source>Default delay in milliseconds</source>
+        <translation>默认延时（毫秒）</translation>
+    </message>
+</context>
+<context>
+    <name>MacroStepTable</name>
+    <message>
+        <source>ACTION</source>
+        <translation>动作</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+</context>
+<context>
+    <name>MacroStepText</name>
+    <message>
+        <source>Key %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>松开</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+</context>
+<context>
+    <name>MouseCommandTree</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>弹起</translation>
+    </message>
+    <message>
+        <source>%1 distance</source>
+        <translation>%1 距离</translation>
     </message>
 </context>
 <context>
@@ -308,6 +580,53 @@
     <message>
         <source>DPI STAGES</source>
         <translation>DPI 档位</translation>
+    </message>
+</context>
+<context>
+    <name>OakGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>压枪设置</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>压枪文件名</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>HORIZONTAL</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>VERTICAL</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Shot %1</source>
+        <translation>第 %1 发</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子弹数</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
 </context>
 <context>

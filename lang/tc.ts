@@ -62,6 +62,158 @@
         <source>TOO MANY MACROS TO BE CREATE!</source>
         <translation>巨集數量已達上限，無法建立！</translation>
     </message>
+    <message>
+        <source>NEW</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>巨集列表</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批次</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>壓槍設定</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>開始錄製</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止錄製</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>在後錄製</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>置頂</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>置底</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延遲</translation>
+    </message>
+    <message>
+        <source>Delete step</source>
+        <translation>刪除步驟</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>步驟</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>巨集名稱</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>滑鼠動作</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>滑鼠命令</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Delay of the step, in milliseconds</source>
+        <translation>該步驟的延遲（毫秒）</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>像素</translation>
+    </message>
+    <message>
+        <source>Distance of the move</source>
+        <translation>移動距離</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一個或多個按鍵未放開。</translation>
+    </message>
+    <message>
+        <source>A macro holds at most %1 steps.</source>
+        <translation>一個巨集最多包含 %1 個步驟。</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>巨集檔案(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>載入巨集檔案</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>儲存巨集檔案</translation>
+    </message>
+    <message>
+        <source>Keys cannot be captured on this system, so macros cannot be recorded here.</source>
+        <translation>此系統無法擷取按鍵，因此無法在此錄製巨集。</translation>
+    </message>
 </context>
 <context>
     <name>MacroFiles</name>
@@ -76,6 +228,126 @@
     <message>
         <source>Could not copy %1 to %2.</source>
         <translation>無法將 %1 複製到 %2。</translation>
+    </message>
+    <message>
+        <source>Could not rename %1.</source>
+        <translation>無法重新命名 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroSettingsPanel</name>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>錄製動作間延遲</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入預設延遲</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循環次數(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按鍵時重複執行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重複執行直到再次按鍵</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延遲(毫秒)</translation>
+    </message>
+    <message>
+        <source>LOOPS</source>
+        <translation>次數</translation>
+    </message>
+    <message>
+        <source>Default delay in milliseconds</source>
+        <translation>預設延遲（毫秒）</translation>
+    </message>
+</context>
+<context>
+    <name>MacroStepTable</name>
+    <message>
+        <source>ACTION</source>
+        <translation>動作</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延遲(毫秒)</translation>
+    </message>
+</context>
+<context>
+    <name>MacroStepText</name>
+    <message>
+        <source>Key %1</source>
+        <translation>按鍵 %1</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前進</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>後退</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>放開</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 毫秒</translation>
+    </message>
+</context>
+<context>
+    <name>MouseCommandTree</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>彈起</translation>
+    </message>
+    <message>
+        <source>%1 distance</source>
+        <translation>%1 距離</translation>
     </message>
 </context>
 <context>
@@ -308,6 +580,53 @@
     <message>
         <source>DPI STAGES</source>
         <translation>DPI 檔位</translation>
+    </message>
+</context>
+<context>
+    <name>OakGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>壓槍設定</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>壓槍檔案名稱</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延遲(毫秒)</translation>
+    </message>
+    <message>
+        <source>HORIZONTAL</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>VERTICAL</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Shot %1</source>
+        <translation>第 %1 發</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子彈數</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>請輸入檔案名稱。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
