@@ -1,0 +1,156 @@
+#include "editors/keys/OakFireKeyWindow.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kFieldChars = 3;
+
+int fieldValue(const QLineEdit* field, int fallback)
+{
+    bool ok = false;
+    const int value = field->text().toInt(&ok);
+    return ok && value >= FireKey::kMinField && value <= FireKey::kMaxField ? value : fallback;
+}
+
+} // namespace
+
+OakFireKeyWindow::OakFireKeyWindow(const PageEnvironment& environment, QWidget* parent)
+    : KeyDialogFrame(environment, parent, tr("FireKey Setting"), QSize(400, 300))
+{
+    m_targets = new QButtonGroup(this);
+    m_targets->setExclusive(true);
+    const QString captions[] = {tr("Left"), tr("Right"), tr("Middle"), tr("Keyboard Key")};
+    const char* names[] = {"fireLeft", "fireRight", "fireMiddle", "fireKeyboard"};
+    const int widths[] = {72, 72, 80, 128};
+    int x = 24;
+    for (int id = 0; id < 4; ++id) {
+        auto* box = new QCheckBox(captions[id], this);
+        box->setObjectName(QLatin1String(names[id]));
+        box->setGeometry(scaled(x), scaled(56), scaled(widths[id]), scaled(28));
+        m_targets->addButton(box, id);
+        x += widths[id];
+    }
+    m_display = makeKeyDisplay(QStringLiteral("keyDisplay"));
+    m_display->setAccessibleName(tr("Captured key"));
+    m_display->setGeometry(scaled(24), scaled(92), scaled(352), scaled(44));
+    m_times = makeField(QStringLiteral("timesEdit"), tr("Times:"), 148);
+    m_delay = makeField(QStringLiteral("delayEdit"), tr("Delay:"), 188);
+    m_times->setText(QString::number(FireKey::kDefaultTimes));
+    m_delay->setText(QString::number(FireKey::kDefaultDelay));
+
+    connect(m_targets, &QButtonGroup::idClicked, this, &OakFireKeyWindow::onTargetChosen);
+    connect(m_times, &QLineEdit::textEdited, this, &OakFireKeyWindow::emitValue);
+    connect(qApp, &QApplication::focusChanged, this, &OakFireKeyWindow::onFocusChanged);
+    setTarget(FireKey::Left);
+}
+
+QLineEdit* OakFireKeyWindow::makeField(const QString& objectName, const QString& caption, int y)
+{
+    auto* label = new QLabel(caption, this);
+    label->setGeometry(scaled(24), scaled(y), scaled(96), scaled(32));
+    auto* field = new QLineEdit(this);
+    field->setObjectName(objectName);
+    field->setAccessibleName(caption);
+    field->setMaxLength(kFieldChars);
+    field->setValidator(new QIntValidator(FireKey::kMinField, FireKey::kMaxField, field));
+    field->setGeometry(scaled(128), scaled(y), scaled(96), scaled(32));
+    label->setBuddy(field);
+    // Return leaves the field for the key display; the Return key itself
+    // must not become the captured key.
+    connect(field, &QLineEdit::returnPressed, this, [this] {
+        m_skipNextKey = true;
+        m_display->setFocus();
+    });
+    return field;
+}
+
+void OakFireKeyWindow::preset(const ButtonAssignment& button)
+{
+    const FireKey fire = FireKey::fromRecord(button);
+    m_times->setText(QString::number(fire.times));
+    m_delay->setText(QString::number(fire.delay));
+    setTarget(fire.target);
+    if (fire.target == FireKey::KeyboardKey) {
+        m_keyCode = fire.keyCode;
+        m_display->setText(keyName(fire.keyCode));
+    }
+}
+
+FireKey OakFireKeyWindow::fireKey() const
+{
+    FireKey fire;
+    fire.target = m_target;
+    fire.keyCode = m_target == FireKey::KeyboardKey ? m_keyCode : 0;
+    fire.times = fieldValue(m_times, FireKey::kDefaultTimes);
+    fire.delay = fieldValue(m_delay, FireKey::kDefaultDelay);
+    return fire;
+}
+
+QString OakFireKeyWindow::shownKey() const
+{
+    return m_display->text();
+}
+
+void OakFireKeyWindow::setTarget(FireKey::Target target)
+{
+    m_target = target;
+    m_targets->button(target)->setChecked(true);
+    if (target == FireKey::KeyboardKey) {
+        m_display->setFocus();
+    } else {
+        m_keyCode = 0;
+        m_display->clear();
+    }
+    forgetLastKey();
+    updateCapture();
+}
+
+void OakFireKeyWindow::onTargetChosen(int id)
+{
+    setTarget(FireKey::Target(id));
+    emitValue();
+}
+
+void OakFireKeyWindow::onFocusChanged(QWidget*, QWidget*)
+{
+    updateCapture();
+}
+
+void OakFireKeyWindow::updateCapture()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const bool typing = focus == m_times || focus == m_delay;
+    setCapturing(m_target == FireKey::KeyboardKey && !typing);
+}
+
+void OakFireKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
+{
+    Q_UNUSED(flags)
+    const QWidget* focus = QApplication::focusWidget();
+    if (m_target != FireKey::KeyboardKey || focus == m_times || focus == m_delay)
+        return;
+    if (m_skipNextKey) {
+        m_skipNextKey = false;
+        return;
+    }
+    m_keyCode = keyCode;
+    m_display->setText(keyName(keyCode));
+}
+
+void OakFireKeyWindow::mousePressEvent(QMouseEvent* event)
+{
+    m_display->setFocus();
+    KeyDialogFrame::mousePressEvent(event);
+}
+
+void OakFireKeyWindow::emitValue()
+{
+    const FireKey fire = fireKey();
+    Q_EMIT SetFireKeyValue(fire.keyCode, int(fire.target), fire.times, fire.delay);
+}
