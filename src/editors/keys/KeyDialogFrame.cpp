@@ -23,7 +23,6 @@ constexpr int kMargin = 24;
 KeyDialogFrame::KeyDialogFrame(const PageEnvironment& environment, QWidget* parent, const QString& title,
                                const QSize& designSize)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_environment(environment),
-      m_capture(environment.makeKeyboardCapture()),
       m_labels(KeyTable::labelsFor(environment.ui().languageIndex(), environment.model().frenchLanguage))
 {
     setModal(true);
@@ -58,9 +57,6 @@ KeyDialogFrame::KeyDialogFrame(const PageEnvironment& environment, QWidget* pare
     m_reject->setAutoDefault(false);
     connect(m_accept, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_reject, &QPushButton::clicked, this, &QDialog::reject);
-
-    if (m_capture)
-        connect(m_capture.get(), &KeyboardCapture::keyCaptured, this, &KeyDialogFrame::onCaptured);
 }
 
 KeyDialogFrame::~KeyDialogFrame()
@@ -94,6 +90,12 @@ QLabel* KeyDialogFrame::makeKeyDisplay(const QString& objectName)
 void KeyDialogFrame::setCapturing(bool capturing)
 {
     m_capturing = capturing;
+    // Made when first needed: a dialog that never captures holds none.
+    if (capturing && !m_capture) {
+        m_capture = m_environment.makeKeyboardCapture();
+        if (m_capture)
+            connect(m_capture.get(), &KeyboardCapture::keyCaptured, this, &KeyDialogFrame::onCaptured);
+    }
     // Buttons that cannot take the focus cannot be pressed by a key either.
     const Qt::FocusPolicy policy = capturing ? Qt::NoFocus : Qt::StrongFocus;
     m_accept->setFocusPolicy(policy);
@@ -125,6 +127,8 @@ void KeyDialogFrame::onCaptured(quint16 scanCode, quint8 flags)
     m_lastFlags = flags;
     keyCaptured(code, flags);
 }
+
+void KeyDialogFrame::keyCaptured(quint8, quint8) {}
 
 void KeyDialogFrame::paintEvent(QPaintEvent*)
 {

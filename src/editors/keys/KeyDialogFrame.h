@@ -23,7 +23,8 @@ public:
     ~KeyDialogFrame() override;
 
     bool isCapturing() const { return m_capturing; }
-    // The capture behind the dialog (the system's, or a test's fake).
+    // The capture behind the dialog (the system's, or a test's fake); none
+    // before the dialog first captures.
     KeyboardCapture* capture() const { return m_capture.get(); }
     OakPushButton* acceptButton() const { return m_accept; }
     OakPushButton* rejectButton() const { return m_reject; }
@@ -31,7 +32,7 @@ public:
 protected:
     // A captured key turned into the program's key code; repeats of the
     // same (code, flags) pair arrive once.
-    virtual void keyCaptured(quint8 keyCode, quint8 flags) = 0;
+    virtual void keyCaptured(quint8 keyCode, quint8 flags);
     void setCapturing(bool capturing);
     // Forget the last pair, so the next key counts even if it repeats it.
     void forgetLastKey() { m_hasLast = false; }

@@ -22,9 +22,6 @@ public:
 Q_SIGNALS:
     void SetSniperValue(int level);
 
-protected:
-    void keyCaptured(quint8, quint8) override {}
-
 private:
     void showDpi(int level);
 
