@@ -3,8 +3,8 @@
 #include "editors/PageEnvironment.h"
 #include "widgets/OakPushButton.h"
 
+#include "editors/keys/RangeValidator.h"
 #include <QCheckBox>
-#include <QIntValidator>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -53,7 +53,7 @@ OakMacroSelect::OakMacroSelect(const PageEnvironment& environment, const QString
     m_loops->setObjectName(QStringLiteral("macroLoops"));
     m_loops->setAccessibleName(tr("LOOPS TIME(1-255)"));
     m_loops->setMaxLength(3);
-    m_loops->setValidator(new QIntValidator(kMinLoops, kMaxLoops, m_loops));
+    m_loops->setValidator(new RangeValidator(kMinLoops, kMaxLoops, m_loops));
     m_loops->setGeometry(scaled(256), scaled(98), scaled(72), scaled(32));
     m_boxes[LoopTimes]->setChecked(true);
     acceptButton()->setEnabled(false);

@@ -1,9 +1,9 @@
 #include "editors/keys/OakFireKeyWindow.h"
 
+#include "editors/keys/RangeValidator.h"
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -50,6 +50,13 @@ OakFireKeyWindow::OakFireKeyWindow(const PageEnvironment& environment, QWidget* 
     setTarget(FireKey::Left);
 }
 
+OakFireKeyWindow::~OakFireKeyWindow()
+{
+    // Hiding the dialog while it is destroyed moves the focus: this part of
+    // it must not hear of that any more.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 QLineEdit* OakFireKeyWindow::makeField(const QString& objectName, const QString& caption, int y)
 {
     auto* label = new QLabel(caption, this);
@@ -58,7 +65,7 @@ QLineEdit* OakFireKeyWindow::makeField(const QString& objectName, const QString&
     field->setObjectName(objectName);
     field->setAccessibleName(caption);
     field->setMaxLength(kFieldChars);
-    field->setValidator(new QIntValidator(FireKey::kMinField, FireKey::kMaxField, field));
+    field->setValidator(new RangeValidator(FireKey::kMinField, FireKey::kMaxField, field));
     field->setGeometry(scaled(128), scaled(y), scaled(96), scaled(32));
     label->setBuddy(field);
     // Return leaves the field for the key display; the Return key itself

@@ -17,6 +17,7 @@ class OakFireKeyWindow : public KeyDialogFrame
     Q_OBJECT
 public:
     explicit OakFireKeyWindow(const PageEnvironment& environment, QWidget* parent = nullptr);
+    ~OakFireKeyWindow() override;
 
     void preset(const ButtonAssignment& button);
     // The fire key as the dialog holds it; a field left empty or out of range
