@@ -58,7 +58,7 @@ void click(QDialog* dialog, const char* objectName)
 {
     auto* widget = dialog->findChild<QWidget*>(QLatin1String(objectName));
     QVERIFY(widget);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->height() / 2, widget->height() / 2));
 }
 
 FakeKeyboardCapture* newestCapture(WindowRig& rig)

@@ -25,12 +25,12 @@ OakMacroSelect::OakMacroSelect(const PageEnvironment& environment, const QString
     m_name->setAccessibleName(tr("Macro"));
     m_name->setReadOnly(true);
     m_name->setPlaceholderText(tr("Choose a macro"));
-    m_name->setGeometry(scaled(24), scaled(56), scaled(240), scaled(32));
+    m_name->setGeometry(scaled(24), scaled(64), scaled(240), scaled(32));
     auto* choose = new OakPushButton(this);
     choose->setObjectName(QStringLiteral("macroChooser"));
     choose->setText(tr("Macros"));
     choose->setThemeColor(environment.ui().themeColor());
-    choose->setGeometry(scaled(272), scaled(56), scaled(104), scaled(32));
+    choose->setGeometry(scaled(272), scaled(64), scaled(104), scaled(32));
     m_menu = new QMenu(choose);
     m_menu->setObjectName(QStringLiteral("macroMenu"));
     for (const QString& name : macroNames) {
@@ -44,7 +44,7 @@ OakMacroSelect::OakMacroSelect(const PageEnvironment& environment, const QString
     for (int i = 0; i < 4; ++i) {
         m_boxes[i] = new QCheckBox(captions[i], this);
         m_boxes[i]->setObjectName(QStringLiteral("macroMode%1").arg(i));
-        m_boxes[i]->setGeometry(scaled(24), scaled(100 + 32 * i), i == 0 ? scaled(220) : scaled(352),
+        m_boxes[i]->setGeometry(scaled(24), scaled(108 + 32 * i), i == 0 ? scaled(220) : scaled(352),
                                 scaled(28));
         QCheckBox* box = m_boxes[i];
         connect(box, &QCheckBox::toggled, this, [this, box](bool on) { onBoxToggled(box, on); });
@@ -54,7 +54,7 @@ OakMacroSelect::OakMacroSelect(const PageEnvironment& environment, const QString
     m_loops->setAccessibleName(tr("LOOPS TIME(1-255)"));
     m_loops->setMaxLength(3);
     m_loops->setValidator(new RangeValidator(kMinLoops, kMaxLoops, m_loops));
-    m_loops->setGeometry(scaled(256), scaled(98), scaled(72), scaled(32));
+    m_loops->setGeometry(scaled(256), scaled(106), scaled(72), scaled(32));
     m_boxes[LoopTimes]->setChecked(true);
     acceptButton()->setEnabled(false);
 }

@@ -17,6 +17,10 @@ namespace {
 constexpr int kButtonWidth = 96;
 constexpr int kButtonHeight = 32;
 constexpr int kMargin = 24;
+// The skin's dialog image is drawn for this size; taller dialogs draw its
+// look themselves rather than stretch its title line out of place.
+const QSize kImageSize(400, 258);
+constexpr int kTitleLine = 48;
 
 } // namespace
 
@@ -31,6 +35,7 @@ KeyDialogFrame::KeyDialogFrame(const PageEnvironment& environment, QWidget* pare
     setStyleSheet(KitStyle::styleSheet(environment.ui().themeColor(), environment.ui().scale()));
     setFont(environment.ui().font());
     setFixedSize(scaled(designSize.width()), scaled(designSize.height()));
+    m_useImage = designSize == kImageSize;
 
     m_title = new QLabel(title, this);
     m_title->setObjectName(QStringLiteral("dialogTitle"));
@@ -133,16 +138,20 @@ void KeyDialogFrame::keyCaptured(quint8, quint8) {}
 void KeyDialogFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QPixmap back = SkinImage::pixmap(m_environment.skinFile(QStringLiteral("dlg.png")), size(),
-                                           m_environment.ui().themeColor());
-    if (!back.isNull()) {
-        painter.drawPixmap(rect(), back);
-        return;
+    if (m_useImage) {
+        const QPixmap back = SkinImage::pixmap(m_environment.skinFile(QStringLiteral("dlg.png")), size(),
+                                               m_environment.ui().themeColor());
+        if (!back.isNull()) {
+            painter.drawPixmap(rect(), back);
+            return;
+        }
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(KitStyle::kHairline);
     painter.setBrush(KitStyle::kPanel);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), scaled(6), scaled(6));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), scaled(12), scaled(12));
+    const qreal line = scaled(kTitleLine) + 0.5;
+    painter.drawLine(QPointF(scaled(16), line), QPointF(width() - scaled(16), line));
 }
 
 void KeyDialogFrame::showEvent(QShowEvent* event)

@@ -61,6 +61,7 @@ private:
     QLabel* m_title = nullptr;
     OakPushButton* m_accept = nullptr;
     OakPushButton* m_reject = nullptr;
+    bool m_useImage = true;
     bool m_capturing = false;
     bool m_hasLast = false;
     quint8 m_lastCode = 0;

@@ -21,26 +21,23 @@ int fieldValue(const QLineEdit* field, int fallback)
 } // namespace
 
 OakFireKeyWindow::OakFireKeyWindow(const PageEnvironment& environment, QWidget* parent)
-    : KeyDialogFrame(environment, parent, tr("FireKey Setting"), QSize(400, 300))
+    : KeyDialogFrame(environment, parent, tr("FireKey Setting"), QSize(400, 330))
 {
     m_targets = new QButtonGroup(this);
     m_targets->setExclusive(true);
     const QString captions[] = {tr("Left"), tr("Right"), tr("Middle"), tr("Keyboard Key")};
     const char* names[] = {"fireLeft", "fireRight", "fireMiddle", "fireKeyboard"};
-    const int widths[] = {72, 72, 80, 128};
-    int x = 24;
     for (int id = 0; id < 4; ++id) {
         auto* box = new QCheckBox(captions[id], this);
         box->setObjectName(QLatin1String(names[id]));
-        box->setGeometry(scaled(x), scaled(56), scaled(widths[id]), scaled(28));
+        box->setGeometry(scaled(24 + 176 * (id % 2)), scaled(60 + 32 * (id / 2)), scaled(172), scaled(28));
         m_targets->addButton(box, id);
-        x += widths[id];
     }
     m_display = makeKeyDisplay(QStringLiteral("keyDisplay"));
     m_display->setAccessibleName(tr("Captured key"));
-    m_display->setGeometry(scaled(24), scaled(92), scaled(352), scaled(44));
-    m_times = makeField(QStringLiteral("timesEdit"), tr("Times:"), 148);
-    m_delay = makeField(QStringLiteral("delayEdit"), tr("Delay:"), 188);
+    m_display->setGeometry(scaled(24), scaled(132), scaled(352), scaled(44));
+    m_times = makeField(QStringLiteral("timesEdit"), tr("Times:"), 188);
+    m_delay = makeField(QStringLiteral("delayEdit"), tr("Delay:"), 228);
     m_times->setText(QString::number(FireKey::kDefaultTimes));
     m_delay->setText(QString::number(FireKey::kDefaultDelay));
 
@@ -61,12 +58,13 @@ QLineEdit* OakFireKeyWindow::makeField(const QString& objectName, const QString&
 {
     auto* label = new QLabel(caption, this);
     label->setGeometry(scaled(24), scaled(y), scaled(96), scaled(32));
+    label->setObjectName(objectName + QStringLiteral("Caption"));
     auto* field = new QLineEdit(this);
     field->setObjectName(objectName);
     field->setAccessibleName(caption);
     field->setMaxLength(kFieldChars);
     field->setValidator(new RangeValidator(FireKey::kMinField, FireKey::kMaxField, field));
-    field->setGeometry(scaled(128), scaled(y), scaled(96), scaled(32));
+    field->setGeometry(scaled(128), scaled(y), scaled(72), scaled(32));
     label->setBuddy(field);
     // Return leaves the field for the key display; the Return key itself
     // must not become the captured key.

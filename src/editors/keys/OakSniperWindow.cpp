@@ -2,6 +2,7 @@
 
 #include "editors/PageEnvironment.h"
 #include "protocol/DpiRule.h"
+#include "widgets/KitStyle.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -26,6 +27,12 @@ OakSniperWindow::OakSniperWindow(const PageEnvironment& environment, QWidget* pa
     m_slider->setObjectName(QStringLiteral("sniperSlider"));
     m_slider->setAccessibleName(tr("Sniper DPI"));
     m_slider->setGeometry(scaled(24), scaled(112), scaled(260), scaled(28));
+    // The part after the handle is drawn as the groove, not as a plain box.
+    m_slider->setStyleSheet(
+        QStringLiteral("QSlider { background: transparent; } QSlider::add-page:horizontal { background: %1; "
+                       "border-radius: %2px; }")
+            .arg(KitStyle::kHairline.name())
+            .arg(scaled(2)));
     m_dpi = new QLabel(this);
     m_dpi->setObjectName(QStringLiteral("sniperDpi"));
     m_dpi->setGeometry(scaled(296), scaled(112), scaled(80), scaled(28));
