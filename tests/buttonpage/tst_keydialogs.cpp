@@ -125,8 +125,10 @@ void TestKeyDialogs::fireKeyFields()
     QTest::mouseClick(dialog.findChild<QWidget*>(QStringLiteral("fireKeyboard")), Qt::LeftButton, {},
                       QPoint(4, 4));
     QVERIFY(rig.fake && rig.fake->isActive());
+    QVERIFY(!dialog.acceptButton()->isEnabled()); // no key yet
     rig.fake->press(30);
     QCOMPARE(dialog.shownKey(), QStringLiteral("A"));
+    QVERIFY(dialog.acceptButton()->isEnabled());
     // Typing in "Times:" goes to the field, not to the key.
     times->setFocus();
     QTRY_VERIFY(times->hasFocus());

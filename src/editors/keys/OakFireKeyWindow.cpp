@@ -1,6 +1,7 @@
 #include "editors/keys/OakFireKeyWindow.h"
 
 #include "editors/keys/RangeValidator.h"
+#include "widgets/OakPushButton.h"
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -85,6 +86,7 @@ void OakFireKeyWindow::preset(const ButtonAssignment& button)
         m_keyCode = fire.keyCode;
         m_display->setText(keyName(fire.keyCode));
     }
+    updateAccept();
 }
 
 FireKey OakFireKeyWindow::fireKey() const
@@ -114,6 +116,7 @@ void OakFireKeyWindow::setTarget(FireKey::Target target)
     }
     forgetLastKey();
     updateCapture();
+    updateAccept();
 }
 
 void OakFireKeyWindow::onTargetChosen(int id)
@@ -125,6 +128,14 @@ void OakFireKeyWindow::onTargetChosen(int id)
 void OakFireKeyWindow::onFocusChanged(QWidget*, QWidget*)
 {
     updateCapture();
+}
+
+void OakFireKeyWindow::updateAccept()
+{
+    // A keyboard target without a key would be stored as target byte 0,
+    // which reads back as "Left": refuse it until a key is captured.
+    quint8 usage = 0;
+    acceptButton()->setEnabled(m_target != FireKey::KeyboardKey || KeyTable::usageForKey(m_keyCode, usage));
 }
 
 void OakFireKeyWindow::updateCapture()
@@ -146,6 +157,7 @@ void OakFireKeyWindow::keyCaptured(quint8 keyCode, quint8 flags)
     }
     m_keyCode = keyCode;
     m_display->setText(keyName(keyCode));
+    updateAccept();
 }
 
 void OakFireKeyWindow::mousePressEvent(QMouseEvent* event)

@@ -37,6 +37,7 @@ private:
     void onTargetChosen(int id);
     void onFocusChanged(QWidget* old, QWidget* now);
     void updateCapture();
+    void updateAccept();
     void emitValue();
     QLineEdit* makeField(const QString& objectName, const QString& caption, int y);
 
