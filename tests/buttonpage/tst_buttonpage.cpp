@@ -107,6 +107,7 @@ void TestButtonPage::menusFollowTheModel()
         }());
         description.replace(QStringLiteral("DisableMacro=0"), QStringLiteral("DisableMacro=1"));
         description.replace(QStringLiteral("ledDisable=0"), QStringLiteral("ledDisable=1"));
+        description.replace(QStringLiteral("BUTTON_INFO_2_Matrix2=0"), QStringLiteral("BUTTON_INFO_2_Matrix2=-1"));
         rig.dir().writeFile(QStringLiteral("DefaultProfile.bin"), description.toLatin1());
         rig.open();
         OakBtnWindow* page = buttonPage(rig);
@@ -115,6 +116,20 @@ void TestButtonPage::menusFollowTheModel()
         QVERIFY(!texts.contains(QStringLiteral("Macro Manager")));
         QVERIFY(!texts.contains(QStringLiteral("Led Switch")));
         QCOMPARE(texts.last(), QStringLiteral("Button Off"));
+
+        // An entry of -1 hides its button; the rows after it close up and are
+        // numbered on, on the labels and on the picture alike.
+        auto* pictures = rig.find<MousePictureView>(QStringLiteral("mousePictures"));
+        QVERIFY(page->labelButton(2)->isHidden());
+        QVERIFY(!pictures->marker(2));
+        QCOMPARE(page->views().number(3), 3);
+        QCOMPARE(pictures->marker(3)->text(), QStringLiteral("3"));
+        // Seven rows share a 400 px page evenly: (400 - 7 x 30) / 8 = 23.
+        page->resize(664, 400);
+        page->rescale(); // as the window does after placing its pages
+        QCOMPARE(page->labelButton(0)->y(), 23);
+        QCOMPARE(page->labelButton(3)->y(), 23 + 2 * (23 + 30));
+        QCOMPARE(page->labelButton(7)->y(), 23 + 6 * (23 + 30));
     }
 }
 
