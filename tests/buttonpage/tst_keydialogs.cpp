@@ -8,7 +8,6 @@
 #include "platform/PlatformServices.h"
 #include "platform/fake/FakeKeyboardCapture.h"
 #include "storage/ButtonAssignment.h"
-#include "support/TempAppDir.h"
 #include "widgets/OakPushButton.h"
 
 #include <QLabel>
@@ -34,8 +33,8 @@ struct DialogRig
             return capture;
         };
     }
-    TempAppDir dir;
-    AppPaths paths = dir.paths();
+    // The dialogs only read the skin: the built application directory serves.
+    AppPaths paths{QStringLiteral(MOUSECFG_BUILD_APP_DIR)};
     UiSettings ui;
     ModelDescription model;
     PlatformServices platform;
