@@ -1,16 +1,10 @@
 #include "editors/buttons/OakBtnWindow.h"
 
 #include "editors/PageEnvironment.h"
-#include "editors/buttons/OakMacroSelect.h"
-#include "editors/keys/OakComboKeyWindow.h"
-#include "editors/keys/OakFireKeyWindow.h"
-#include "editors/keys/OakSingleKeyWindow.h"
-#include "editors/keys/OakSniperWindow.h"
+#include "editors/buttons/ButtonAssigner.h"
 #include "protocol/ButtonCatalogue.h"
 #include "protocol/FunctionNames.h"
 #include "protocol/FunctionTable.h"
-#include "storage/MacroFiles.h"
-#include "storage/MacroList.h"
 #include "storage/ProfileData.h"
 #include "widgets/OakPushButton.h"
 #include "widgets/SkinImage.h"
@@ -359,105 +353,20 @@ void OakBtnWindow::choose(int function)
     if (!ButtonCatalogue::keepsLeftClick(m_record->buttons, record, function)) {
         Q_EMIT PopOneClickBox();
         Q_EMIT messageRequested(tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
-    } else if (assign(button, function)) {
-        refreshLabel(record);
-        Q_EMIT edited();
+    } else {
+        switch (ButtonAssigner(environment(), this).assign(button, function)) {
+        case ButtonAssigner::Changed:
+            refreshLabel(record);
+            Q_EMIT edited();
+            break;
+        case ButtonAssigner::NoMacros:
+            Q_EMIT GotoMacroTab(kMacroPage);
+            Q_EMIT pageRequested(kMacroPage);
+            break;
+        case ButtonAssigner::Unchanged:
+            break;
+        }
     }
     Q_EMIT SelBtnControl(label, false);
     selectRecord(-1);
-}
-
-bool OakBtnWindow::assign(ButtonAssignment& button, int function)
-{
-    switch (function) {
-    case FunctionTable::Macro:
-        return assignMacro(button);
-    case FunctionTable::SingleKey:
-        return assignSingleKey(button);
-    case FunctionTable::KeyCombination:
-        return assignCombo(button);
-    case FunctionTable::FireKey:
-        return assignFireKey(button);
-    case FunctionTable::Sniper:
-        return assignSniper(button);
-    default:
-        if (!ButtonCatalogue::isPlain(function))
-            return false;
-        button.Fun = function;
-        return true;
-    }
-}
-
-bool OakBtnWindow::assignMacro(ButtonAssignment& button)
-{
-    const QStringList names = MacroList(environment().paths()).names();
-    if (names.isEmpty()) {
-        Q_EMIT GotoMacroTab(kMacroPage);
-        Q_EMIT pageRequested(kMacroPage);
-        return false;
-    }
-    OakMacroSelect dialog(environment(), names, this);
-    if (button.Fun == FunctionTable::Macro)
-        dialog.preset(button.macroname, button.LoopNumber, button.Res1, button.Res2 == 1);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    button.Fun = FunctionTable::Macro;
-    button.LoopNumber = dialog.loopCount();
-    button.Res1 = quint8(dialog.loopMode());
-    button.macroname = dialog.macroName();
-    button.Res2 = dialog.leftButtonMacro() ? 1 : 0;
-    if (button.Res2 == 1) {
-        button.Res1 = 0;
-        button.LoopNumber = 1;
-    }
-    button.setMacroSteps(MacroFiles(environment().paths()).readEvents(button.macroname));
-    return true;
-}
-
-bool OakBtnWindow::assignSingleKey(ButtonAssignment& button)
-{
-    OakSingleKeyWindow dialog(environment(), this);
-    if (button.Fun == FunctionTable::SingleKey)
-        dialog.preset(button.Res1);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    button.Res1 = dialog.keyCode();
-    button.Fun = FunctionTable::SingleKey;
-    qDebug("%d", button.Res1);
-    return true;
-}
-
-bool OakBtnWindow::assignCombo(ButtonAssignment& button)
-{
-    OakComboKeyWindow dialog(environment(), this);
-    if (button.Fun == FunctionTable::KeyCombination)
-        dialog.preset(button);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    dialog.combination().writeSteps(button);
-    button.Fun = FunctionTable::KeyCombination;
-    return true;
-}
-
-bool OakBtnWindow::assignFireKey(ButtonAssignment& button)
-{
-    OakFireKeyWindow dialog(environment(), this);
-    if (button.Fun == FunctionTable::FireKey)
-        dialog.preset(button);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    dialog.fireKey().writeTo(button);
-    return true;
-}
-
-bool OakBtnWindow::assignSniper(ButtonAssignment& button)
-{
-    OakSniperWindow dialog(environment(), this);
-    if (button.Fun == FunctionTable::Sniper)
-        dialog.preset(button.Res1);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    button.Res1 = quint8(dialog.level());
-    button.Fun = FunctionTable::Sniper;
-    return true;
 }

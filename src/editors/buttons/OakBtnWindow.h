@@ -11,7 +11,6 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollArea;
-struct ButtonAssignment;
 
 // The button page: one label button per mouse button of the current
 // profile, each offering the function catalogue in a menu (the wheel's two
@@ -75,12 +74,6 @@ private:
     void onLabelClicked(int record);
     void onActionTriggered();
     void choose(int function);
-    bool assign(ButtonAssignment& button, int function);
-    bool assignMacro(ButtonAssignment& button);
-    bool assignSingleKey(ButtonAssignment& button);
-    bool assignCombo(ButtonAssignment& button);
-    bool assignFireKey(ButtonAssignment& button);
-    bool assignSniper(ButtonAssignment& button);
     QString labelText(int record) const;
 
     ProfileData* m_record = nullptr;
