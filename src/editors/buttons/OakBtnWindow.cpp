@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QDebug>
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
@@ -66,6 +67,7 @@ void OakBtnWindow::buildLabels()
         connect(label, &QPushButton::clicked, this, [this, record] { onLabelClicked(record); });
         connect(label, &OakPushButton::EnterSignal, this, &OakBtnWindow::slotMouseEnter);
         connect(label, &OakPushButton::OverSignal, this, &OakBtnWindow::slotMouseOver);
+        label->installEventFilter(this);
         m_labels.append(label);
         auto* number = new QLabel(m_content);
         number->setObjectName(QStringLiteral("buttonNumber%1").arg(record));
@@ -179,6 +181,18 @@ void OakBtnWindow::rescale()
 {
     loadModel();
     buildMenus();
+}
+
+bool OakBtnWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The kit's buttons draw no focus: a label reached from the keyboard is
+    // selected, which shows it and lights its marker.
+    if (event->type() == QEvent::FocusIn) {
+        const int record = recordOf(watched);
+        if (record >= 0)
+            selectRecord(record);
+    }
+    return EditorPage::eventFilter(watched, event);
 }
 
 void OakBtnWindow::resizeEvent(QResizeEvent* event)

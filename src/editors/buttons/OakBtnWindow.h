@@ -61,6 +61,7 @@ public Q_SLOTS:
     void OnMouseEnterSlot(int index);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
