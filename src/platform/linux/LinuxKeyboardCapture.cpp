@@ -30,7 +30,8 @@ public:
         m_window = window;
         m_leftAlt = m_rightAlt = false;
         qGuiApp->installEventFilter(this);
-        m_window->setKeyboardGrabEnabled(true);
+        // A window that is not mapped yet cannot grab: tried again when it is exposed.
+        m_grabbed = m_window->setKeyboardGrabEnabled(true);
         m_active = true;
         return true;
     }
@@ -42,8 +43,9 @@ public:
         m_active = false;
         if (qGuiApp)
             qGuiApp->removeEventFilter(this);
-        if (m_window)
+        if (m_window && m_grabbed)
             m_window->setKeyboardGrabEnabled(false);
+        m_grabbed = false;
         m_window.clear();
     }
 
@@ -55,6 +57,10 @@ protected:
         if (!m_active || !m_window)
             return false;
         switch (event->type()) {
+        case QEvent::Expose:
+            if (watched == m_window && !m_grabbed && m_window->isExposed())
+                m_grabbed = m_window->setKeyboardGrabEnabled(true);
+            return false;
         case QEvent::ShortcutOverride:
             // Claiming the override keeps shortcuts from firing; the key
             // itself then arrives as a press below.
@@ -101,6 +107,7 @@ private:
 
     QPointer<QWindow> m_window;
     bool m_active = false;
+    bool m_grabbed = false;
     bool m_leftAlt = false;
     bool m_rightAlt = false;
 };
