@@ -11,7 +11,7 @@
 
 #include <QAction>
 #include <QDebug>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
@@ -188,8 +188,9 @@ bool OakBtnWindow::eventFilter(QObject* watched, QEvent* event)
     // The kit's buttons draw no focus: a label reached from the keyboard is
     // selected, which shows it and lights its marker.
     if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const int record = recordOf(watched);
-        if (record >= 0)
+        if (record >= 0 && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
             selectRecord(record);
     }
     return EditorPage::eventFilter(watched, event);
