@@ -427,6 +427,184 @@
     </message>
 </context>
 <context>
+    <name>OakColorArea</name>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Color Edit</source>
+        <translation>Color Edit</translation>
+    </message>
+    <message>
+        <source>Saturation and value</source>
+        <translation>Saturation and value</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>R </source>
+        <translation>R </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>G </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>B </translation>
+    </message>
+    <message>
+        <source>Hexadecimal colour</source>
+        <translation>Hexadecimal colour</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>APPLY</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Saturation %1, value %2</source>
+        <translation>Saturation %1, value %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not six hexadecimal digits; the colour stays #%2.</source>
+        <translation>"%1" is not six hexadecimal digits; the colour stays #%2.</translation>
+    </message>
+</context>
+<context>
+    <name>OakColorWindow</name>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFECT</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>BRIGHTNESS</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>SPEED</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>COLOR</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>SLEEP TIME</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>MOVE TO LIGHT OFF</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> MINUTE</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>FULL LIGHTED</translation>
+    </message>
+    <message>
+        <source>7 COLOR</source>
+        <translation>7 COLOR</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>BREATHING</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>7 COLOR BREATHING</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>RAINBOW</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>WAVE</translation>
+    </message>
+    <message>
+        <source>Single WAVE</source>
+        <translation>Single WAVE</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>yo-yo</translation>
+    </message>
+    <message>
+        <source>7 COLOR with tail</source>
+        <translation>7 COLOR with tail</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>REACTIVE</translation>
+    </message>
+    <message>
+        <source>Tri-color running</source>
+        <translation>Tri-color running</translation>
+    </message>
+</context>
+<context>
     <name>OakComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
@@ -439,6 +617,13 @@
     <message>
         <source>Captured combination</source>
         <translation>Captured combination</translation>
+    </message>
+</context>
+<context>
+    <name>OakDPIWindow</name>
+    <message>
+        <source>DPI STAGES</source>
+        <translation>DPI STAGES</translation>
     </message>
 </context>
 <context>
@@ -520,6 +705,143 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>OakPointSpeed</name>
+    <message>
+        <source>No mouse settings of this desktop were found.</source>
+        <translation>No mouse settings of this desktop were found.</translation>
+    </message>
+    <message>
+        <source>Key Response</source>
+        <translation>Key Response</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLL SPEED</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>Mouse Setting</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Enable sync</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Lift Distance</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Angle Snapping</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1mm</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2mm</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+</context>
+<context>
+    <name>OakReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>REPORT RATE</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Lift off Distance</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>OakSingleDPI</name>
+    <message>
+        <source>Stage %1</source>
+        <translation>Stage %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 DPI</source>
+        <translation>%1: %2 DPI</translation>
+    </message>
+    <message>
+        <source>%1: X %2 DPI, Y %3 DPI</source>
+        <translation>%1: X %2 DPI, Y %3 DPI</translation>
+    </message>
+    <message>
+        <source>X: %1 DPI</source>
+        <translation>X: %1 DPI</translation>
+    </message>
+    <message>
+        <source>Y: %1 DPI</source>
+        <translation>Y: %1 DPI</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>Link XY</translation>
+    </message>
+    <message>
+        <source>Make %1 the active stage</source>
+        <translation>Make %1 the active stage</translation>
+    </message>
+    <message>
+        <source>Enable %1</source>
+        <translation>Enable %1</translation>
+    </message>
+    <message>
+        <source>Link XY of %1</source>
+        <translation>Link XY of %1</translation>
+    </message>
+    <message>
+        <source>%1 level</source>
+        <translation>%1 level</translation>
+    </message>
+    <message>
+        <source>%1 X level</source>
+        <translation>%1 X level</translation>
+    </message>
+    <message>
+        <source>%1 Y level</source>
+        <translation>%1 Y level</translation>
     </message>
 </context>
 <context>

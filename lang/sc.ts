@@ -427,6 +427,184 @@
     </message>
 </context>
 <context>
+    <name>OakColorArea</name>
+    <message>
+        <source>Red</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>品红</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白</translation>
+    </message>
+    <message>
+        <source>Color Edit</source>
+        <translation>颜色编辑</translation>
+    </message>
+    <message>
+        <source>Saturation and value</source>
+        <translation>饱和度与明度</translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation>色相</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>饱和度</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>明度</translation>
+    </message>
+    <message>
+        <source>R </source>
+        <translation>R </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>G </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>B </translation>
+    </message>
+    <message>
+        <source>Hexadecimal colour</source>
+        <translation>十六进制颜色</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Saturation %1, value %2</source>
+        <translation>饱和度 %1，明度 %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not six hexadecimal digits; the colour stays #%2.</source>
+        <translation>“%1”不是六位十六进制数字；颜色保持为 #%2。</translation>
+    </message>
+</context>
+<context>
+    <name>OakColorWindow</name>
+    <message>
+        <source>EFFECT</source>
+        <translation>灯效</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>休眠时间</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>移动时熄灯</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> 分钟</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>7 COLOR</source>
+        <translation>七彩</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>七彩呼吸</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>Single WAVE</source>
+        <translation>单色波浪</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>往返</translation>
+    </message>
+    <message>
+        <source>7 COLOR with tail</source>
+        <translation>七彩拖尾</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>Tri-color running</source>
+        <translation>三色流动</translation>
+    </message>
+</context>
+<context>
     <name>OakComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
@@ -439,6 +617,13 @@
     <message>
         <source>Captured combination</source>
         <translation>捕获的组合键</translation>
+    </message>
+</context>
+<context>
+    <name>OakDPIWindow</name>
+    <message>
+        <source>DPI STAGES</source>
+        <translation>DPI 档位</translation>
     </message>
 </context>
 <context>
@@ -520,6 +705,143 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>OakPointSpeed</name>
+    <message>
+        <source>No mouse settings of this desktop were found.</source>
+        <translation>未找到此桌面环境的鼠标设置。</translation>
+    </message>
+    <message>
+        <source>Key Response</source>
+        <translation>按键响应</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>滚轮速度</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>鼠标设置</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>启用同步</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>直线修正</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>防抖动</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1毫米</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2毫米</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>OakReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 毫米</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 毫米</translation>
+    </message>
+</context>
+<context>
+    <name>OakSingleDPI</name>
+    <message>
+        <source>Stage %1</source>
+        <translation>档位 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 DPI</source>
+        <translation>%1：%2 DPI</translation>
+    </message>
+    <message>
+        <source>%1: X %2 DPI, Y %3 DPI</source>
+        <translation>%1：X %2 DPI，Y %3 DPI</translation>
+    </message>
+    <message>
+        <source>X: %1 DPI</source>
+        <translation>X：%1 DPI</translation>
+    </message>
+    <message>
+        <source>Y: %1 DPI</source>
+        <translation>Y：%1 DPI</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 联动</translation>
+    </message>
+    <message>
+        <source>Make %1 the active stage</source>
+        <translation>将%1设为当前档位</translation>
+    </message>
+    <message>
+        <source>Enable %1</source>
+        <translation>启用%1</translation>
+    </message>
+    <message>
+        <source>Link XY of %1</source>
+        <translation>%1 的 XY 联动</translation>
+    </message>
+    <message>
+        <source>%1 level</source>
+        <translation>%1 档位</translation>
+    </message>
+    <message>
+        <source>%1 X level</source>
+        <translation>%1 X 轴档位</translation>
+    </message>
+    <message>
+        <source>%1 Y level</source>
+        <translation>%1 Y 轴档位</translation>
     </message>
 </context>
 <context>
