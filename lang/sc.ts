@@ -53,6 +53,17 @@
     </message>
 </context>
 <context>
+    <name>KeyDialogFrame</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>MacroDialog</name>
     <message>
         <source>Macro Exist!</source>
@@ -191,6 +202,10 @@
         <translation>取消</translation>
     </message>
     <message>
+        <source>Keys cannot be captured on this system, so macros cannot be recorded here.</source>
+        <translation>此系统无法捕获按键，因此无法在此录制宏。</translation>
+    </message>
+    <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
         <translation>有一个或多个按键未释放。</translation>
     </message>
@@ -209,10 +224,6 @@
     <message>
         <source>Save Macro File</source>
         <translation>保存宏文件</translation>
-    </message>
-    <message>
-        <source>Keys cannot be captured on this system, so macros cannot be recorded here.</source>
-        <translation>此系统无法捕获按键，因此无法在此录制宏。</translation>
     </message>
 </context>
 <context>
@@ -351,6 +362,29 @@
     </message>
 </context>
 <context>
+    <name>MousePictureView</name>
+    <message>
+        <source>Front</source>
+        <translation>正面</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>侧面</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>滚轮向上</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>滚轮向下</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>按键 %1</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>MousecfgWidget</source>
@@ -395,6 +429,273 @@
     <message>
         <source>The file is not match current mouse!</source>
         <translation>该文件与当前鼠标不匹配！</translation>
+    </message>
+</context>
+<context>
+    <name>OakBtnWindow</name>
+    <message>
+        <source>Profile Menu</source>
+        <translation>配置菜单</translation>
+    </message>
+    <message>
+        <source>Function %1</source>
+        <translation>功能 %1</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>滚轮向上</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>滚轮向下</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>至少保留一个单击功能。</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>多媒体</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>连发键</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>禁用按键</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>切换窗口</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>我的电脑</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>显示桌面</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>锁定电脑</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>浏览器主页</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>浏览器后退</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>浏览器前进</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>浏览器停止</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>浏览器刷新</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>浏览器搜索</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>浏览器收藏夹</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>邮件</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>老板键</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暂停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>上一曲</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>下一曲</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量加</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量减</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>媒体播放器</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI 切换</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>回报率切换</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>回报率 +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>回报率 -</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>向上滚动</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>向下滚动</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>灯光开关</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>狙击</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>配置 +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>配置 -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>配置切换</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>宏管理</translation>
     </message>
 </context>
 <context>
@@ -576,10 +877,60 @@
     </message>
 </context>
 <context>
+    <name>OakComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Hold the modifiers and press the key.</source>
+        <translation>按住修饰键，再按下按键。</translation>
+    </message>
+    <message>
+        <source>Captured combination</source>
+        <translation>捕获的组合键</translation>
+    </message>
+</context>
+<context>
     <name>OakDPIWindow</name>
     <message>
         <source>DPI STAGES</source>
         <translation>DPI 档位</translation>
+    </message>
+</context>
+<context>
+    <name>OakFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>连发键设置</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>键盘按键</translation>
+    </message>
+    <message>
+        <source>Captured key</source>
+        <translation>捕获的按键</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>次数：</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>延时：</translation>
     </message>
 </context>
 <context>
@@ -627,6 +978,41 @@
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>OakMacroSelect</name>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>选择宏</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Choose a macro</source>
+        <translation>选择一个宏</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>宏列表</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按键时重复运行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>重复运行直到再次按下按键</translation>
+    </message>
+    <message>
+        <source>Left Button Macro</source>
+        <translation>左键宏</translation>
     </message>
 </context>
 <context>
@@ -775,6 +1161,32 @@
     <message>
         <source>%1 Y level</source>
         <translation>%1 Y 轴档位</translation>
+    </message>
+</context>
+<context>
+    <name>OakSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>Press the key for this button.</source>
+        <translation>请按下此按键要发送的键。</translation>
+    </message>
+    <message>
+        <source>Captured key</source>
+        <translation>捕获的按键</translation>
+    </message>
+</context>
+<context>
+    <name>OakSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>狙击设置</translation>
+    </message>
+    <message>
+        <source>Sniper DPI</source>
+        <translation>狙击 DPI</translation>
     </message>
 </context>
 <context>

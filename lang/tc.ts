@@ -53,6 +53,17 @@
     </message>
 </context>
 <context>
+    <name>KeyDialogFrame</name>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>MacroDialog</name>
     <message>
         <source>Macro Exist!</source>
@@ -191,6 +202,10 @@
         <translation>取消</translation>
     </message>
     <message>
+        <source>Keys cannot be captured on this system, so macros cannot be recorded here.</source>
+        <translation>此系統無法擷取按鍵，因此無法在此錄製巨集。</translation>
+    </message>
+    <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
         <translation>有一個或多個按鍵未放開。</translation>
     </message>
@@ -209,10 +224,6 @@
     <message>
         <source>Save Macro File</source>
         <translation>儲存巨集檔案</translation>
-    </message>
-    <message>
-        <source>Keys cannot be captured on this system, so macros cannot be recorded here.</source>
-        <translation>此系統無法擷取按鍵，因此無法在此錄製巨集。</translation>
     </message>
 </context>
 <context>
@@ -351,6 +362,29 @@
     </message>
 </context>
 <context>
+    <name>MousePictureView</name>
+    <message>
+        <source>Front</source>
+        <translation>正面</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>側面</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>滾輪向上</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>滾輪向下</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>按鍵 %1</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>MousecfgWidget</source>
@@ -395,6 +429,273 @@
     <message>
         <source>The file is not match current mouse!</source>
         <translation>該檔案與目前滑鼠不符！</translation>
+    </message>
+</context>
+<context>
+    <name>OakBtnWindow</name>
+    <message>
+        <source>Profile Menu</source>
+        <translation>設定檔選單</translation>
+    </message>
+    <message>
+        <source>Function %1</source>
+        <translation>功能 %1</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>滾輪向上</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>滾輪向下</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>按鍵 %1</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>至少保留一個單擊功能。</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>進階</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>多媒體</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>回報率</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前進</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>後退</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>單鍵</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>連發鍵</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>停用按鍵</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>尋找</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>切換視窗</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>關閉視窗</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>我的電腦</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>執行</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>顯示桌面</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>鎖定電腦</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>瀏覽器首頁</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>瀏覽器後退</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>瀏覽器前進</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>瀏覽器停止</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>瀏覽器重新整理</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>瀏覽器搜尋</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>瀏覽器我的最愛</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>郵件</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>老闆鍵</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>播放/暫停</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>上一首</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>下一首</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>音量加</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>音量減</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>靜音</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>媒體播放器</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI 切換</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>回報率切換</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>回報率 +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>回報率 -</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>向上捲動</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>向下捲動</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>燈光開關</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>狙擊</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>設定檔 +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>設定檔 -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>設定檔切換</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>巨集管理</translation>
     </message>
 </context>
 <context>
@@ -576,10 +877,60 @@
     </message>
 </context>
 <context>
+    <name>OakComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>組合鍵</translation>
+    </message>
+    <message>
+        <source>Hold the modifiers and press the key.</source>
+        <translation>按住修飾鍵，再按下按鍵。</translation>
+    </message>
+    <message>
+        <source>Captured combination</source>
+        <translation>擷取的組合鍵</translation>
+    </message>
+</context>
+<context>
     <name>OakDPIWindow</name>
     <message>
         <source>DPI STAGES</source>
         <translation>DPI 檔位</translation>
+    </message>
+</context>
+<context>
+    <name>OakFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>連發鍵設定</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>鍵盤按鍵</translation>
+    </message>
+    <message>
+        <source>Captured key</source>
+        <translation>擷取的按鍵</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>次數：</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>延遲：</translation>
     </message>
 </context>
 <context>
@@ -627,6 +978,41 @@
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>OakMacroSelect</name>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>選擇巨集</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>巨集</translation>
+    </message>
+    <message>
+        <source>Choose a macro</source>
+        <translation>選擇一個巨集</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>巨集列表</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循環次數(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按鍵時重複執行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>重複執行直到再次按下按鍵</translation>
+    </message>
+    <message>
+        <source>Left Button Macro</source>
+        <translation>左鍵巨集</translation>
     </message>
 </context>
 <context>
@@ -775,6 +1161,32 @@
     <message>
         <source>%1 Y level</source>
         <translation>%1 Y 軸檔位</translation>
+    </message>
+</context>
+<context>
+    <name>OakSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>單鍵</translation>
+    </message>
+    <message>
+        <source>Press the key for this button.</source>
+        <translation>請按下此按鍵要送出的鍵。</translation>
+    </message>
+    <message>
+        <source>Captured key</source>
+        <translation>擷取的按鍵</translation>
+    </message>
+</context>
+<context>
+    <name>OakSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>狙擊設定</translation>
+    </message>
+    <message>
+        <source>Sniper DPI</source>
+        <translation>狙擊 DPI</translation>
     </message>
 </context>
 <context>
