@@ -2,15 +2,8 @@
 
 #include "editors/EditorPage.h"
 #include "editors/PageEnvironment.h"
+#include "protocol/LightingEffects.h"
 #include "storage/ProfileWorkspace.h"
-
-namespace {
-
-// The model whose lighting is one for all of its profiles: its lighting
-// page always shows the first profile's.
-const QString kSharedLightingModel = QStringLiteral("4750");
-
-} // namespace
 
 PageHost::PageHost(const PageEnvironment& environment, ProfileWorkspace& workspace, QWidget* window)
     : QObject(window), m_environment(environment), m_workspace(workspace),
@@ -50,8 +43,10 @@ void PageHost::showTab(int tab)
 ProfileData& PageHost::recordFor(const PagePlacement& placement)
 {
     ProfileSet& set = m_workspace.working();
+    // The model whose lighting is one for all of its profiles: its lighting
+    // page always shows the first profile's.
     if (placement.record == PagePlacement::Record::LightingSlot &&
-        m_environment.model().modelName == kSharedLightingModel)
+        LightingEffects::sharesLightingAcrossProfiles(m_environment.model().modelName))
         return set.profiles[0];
     return m_workspace.current();
 }

@@ -11,11 +11,13 @@
 #include "hid/AccessDiagnosis.h"
 #include "hid/DeviceLink.h"
 #include "hid/ModelIds.h"
+#include "platform/PointerSpeed.h"
 #include "protocol/SensorTables.h"
 #include "storage/AppConfig.h"
 #include "storage/ModelDescription.h"
 #include "storage/ProfileSetStore.h"
 
+#include <QDebug>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -71,6 +73,29 @@ QString kindName(const HidDeviceInfo& device)
     if (device.usagePage == 0xFF00 && device.usage == 0xFF00)
         return QStringLiteral("vendor");
     return QString();
+}
+
+// The selected profile's pointer speed becomes the desktop's, as on a profile
+// switch in the window. A virtual mouse leaves the desktop alone: trials and
+// tests must not change the user's pointer. A speed outside 1 to 20 (a
+// profile written without one reads 0) is not applied either: it would make
+// the pointer crawl.
+void applyPointerSpeedOf(CliSession& session, int slot)
+{
+    ProfileSet set;
+    const QStringList unreadable =
+        ProfileSetStore(session.paths(), AppConfig(session.paths()).currentProductName()).loadSet(set);
+    const int speed = set.profiles[slot].mousespeed;
+    if (!unreadable.isEmpty() || speed < PointerSpeed::kMinimum || speed > PointerSpeed::kMaximum) {
+        qDebug("pointer speed of profile %d not applied: %d is not a stored speed", slot + 1, speed);
+        return;
+    }
+    if (session.virtualMouse()) {
+        qDebug("pointer speed %d left to the desktop: virtual mouse", speed);
+        return;
+    }
+    if (!createPointerSpeed()->applyPointerSpeed(speed))
+        qDebug("pointer speed %d not applied: the desktop offers no pointer speed setting", speed);
 }
 
 } // namespace
@@ -200,6 +225,7 @@ int selectProfile(CliSession& session, const CliOptions& options)
         Console::error(QStringLiteral("the profile switch failed (transfer result %1)").arg(result));
         return result;
     }
+    applyPointerSpeedOf(session, slot - 1);
     // The stored current profile follows the mouse, as in the window.
     const StorageResult saved = AppConfig(session.paths()).setProfileId(slot - 1);
     if (saved.isOk())

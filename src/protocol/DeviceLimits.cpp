@@ -1,5 +1,6 @@
 #include "protocol/DeviceLimits.h"
 
+#include "protocol/DpiEncoding.h"
 #include "protocol/DpiRule.h"
 #include "protocol/ReportRate.h"
 #include "storage/ModelDescription.h"
@@ -37,9 +38,7 @@ class Clamper
 public:
     Clamper(const ModelDescription& model, QVector<LimitChange>& changes) : m_model(model), m_changes(changes)
     {
-        m_levels = DpiRule::levelRange(model.sensorType, model.extendedDpiRange ? 1 : 0, model.modelName);
-        if (m_levels.known && model.sensorType == 3395 && model.sensorLimitFlag == kLimitFlag3395)
-            m_levels.maxLevel = std::min(m_levels.maxLevel, kLimitedMaxLevel3395);
+        m_levels = DeviceLimits::stageLevels(model);
     }
 
     void profile(int slot, ProfileData& p)
@@ -55,22 +54,31 @@ public:
     }
 
 private:
+    // The stage carries one range code, its lead axis's: the other axis is
+    // brought into the levels of that range, or the mouse would read it as
+    // another DPI.
     void stage(int s, DpiStage& stage)
     {
         if (!m_levels.known)
             return;
-        level(LimitChange::StageX, s, stage.x);
-        level(LimitChange::StageY, s, stage.y);
+        const bool yLeads = DpiEncoding::yLeads(m_model.sensorType);
+        quint32& lead = yLeads ? stage.y : stage.x;
+        quint32& follower = yLeads ? stage.x : stage.y;
+        level(yLeads ? LimitChange::StageY : LimitChange::StageX, s, lead, m_levels.minLevel,
+              m_levels.maxLevel);
+        const QPair<int, int> span = DpiEncoding::pairedSpan(m_model.sensorType, int(lead), m_levels.minLevel,
+                                                             m_levels.maxLevel, m_model.sensorLimitFlag);
+        level(yLeads ? LimitChange::StageX : LimitChange::StageY, s, follower, span.first, span.second);
     }
 
     // Levels are stored unsigned, but a file's "-1" reads as 0xFFFFFFFF: a
     // value past the signed range is a negative one, nearest to the lowest
     // level.
-    void level(LimitChange::Field field, int s, quint32& value)
+    void level(LimitChange::Field field, int s, quint32& value, int minLevel, int maxLevel)
     {
         const qint64 asStored =
             value > quint32(std::numeric_limits<qint32>::max()) ? qint64(qint32(value)) : qint64(value);
-        const qint64 valid = std::clamp<qint64>(asStored, m_levels.minLevel, m_levels.maxLevel);
+        const qint64 valid = std::clamp<qint64>(asStored, minLevel, maxLevel);
         if (asStored == valid)
             return;
         m_changes.append(LimitChange{m_slot, field, s, asStored, valid});
@@ -143,6 +151,17 @@ QString LimitChange::text() const
 }
 
 namespace DeviceLimits {
+
+DpiLevelRange stageLevels(const ModelDescription& model)
+{
+    DpiLevelRange levels =
+        DpiRule::levelRange(model.sensorType, model.extendedDpiRange ? 1 : 0, model.modelName);
+    if (levels.known && model.sensorType == 3395 && model.sensorLimitFlag == kLimitFlag3395) {
+        levels.maxLevel = std::min(levels.maxLevel, kLimitedMaxLevel3395);
+        levels.maxDpi = DpiRule::levelToDpi(model.sensorType, levels.maxLevel);
+    }
+    return levels;
+}
 
 QVector<LimitChange> clamp(ProfileSet& set, const ModelDescription& model)
 {

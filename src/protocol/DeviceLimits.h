@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/DpiRule.h"
+
 #include <QString>
 #include <QVector>
 #include <QtGlobal>
@@ -39,6 +41,11 @@ struct LimitChange
 // so a damaged or hand-edited file can never put a value on the wire that
 // the encodings were not made for.
 namespace DeviceLimits {
+
+// The levels a DPI stage of the model may hold: the sensor's range, which
+// sensor 3395 ends at level 399 on models with the limit flag 8. Not known
+// for a sensor without a rule.
+DpiLevelRange stageLevels(const ModelDescription& model);
 
 // Brings every profile of the set into range and lists what it changed.
 QVector<LimitChange> clamp(ProfileSet& set, const ModelDescription& model);

@@ -121,6 +121,31 @@ void DpiEncoding::encodeStage(int sensorId, int x, int y, quint8 out[5], const S
     putAxis(secondCode, out + 3);
 }
 
+QPair<int, int> DpiEncoding::pairedSpan(int sensorId, int leadLevel, int minLevel, int maxLevel,
+                                        int sensorLimitFlag)
+{
+    // The 3335 sensors send the first axis twice: the second level is never sent.
+    if (!hasRule(sensorId) || sensorId == 3335 || sensorId == 33352 || minLevel > maxLevel)
+        return qMakePair(minLevel, maxLevel);
+    const SensorTables noTables; // range codes do not depend on the tables
+    const quint8 lead = encodeAxis(sensorId, leadLevel, true, noTables, sensorLimitFlag).range;
+    // Range codes rise with the level, so the levels that share the lead's
+    // code form one interval (at most a few hundred levels to look at).
+    int low = -1;
+    int high = -1;
+    for (int level = minLevel; level <= maxLevel; ++level) {
+        if (encodeAxis(sensorId, level, false, noTables, sensorLimitFlag).range != lead)
+            continue;
+        if (low < 0)
+            low = level;
+        high = level;
+    }
+    if (low < 0) // no second level shares the code: the lead's own level is the nearest truth
+        return qMakePair(std::clamp(leadLevel, minLevel, maxLevel),
+                         std::clamp(leadLevel, minLevel, maxLevel));
+    return qMakePair(low, high);
+}
+
 void DpiEncoding::encodeSniperStep(int sensorId, int step, quint8 out[2], const SensorTables& tables)
 {
     int value = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPair>
 #include <QtGlobal>
 
 class SensorTables;
@@ -14,6 +15,18 @@ public:
     // sensor 3395 at step 399. A sensor without a rule encodes zeros.
     static void encodeStage(int sensorId, int x, int y, quint8 out[5], const SensorTables& tables,
                             int sensorLimitFlag = 0);
+
+    // The levels the second axis of a stage may take when the first axis
+    // stands at `leadLevel`: those that travel under the same range code,
+    // within [minLevel, maxLevel]. The stage carries one range code, the
+    // first axis's, so a second axis outside this span would reach the mouse
+    // as another DPI. The whole of [minLevel, maxLevel] where the second axis
+    // has no range of its own.
+    static QPair<int, int> pairedSpan(int sensorId, int leadLevel, int minLevel, int maxLevel,
+                                      int sensorLimitFlag = 0);
+    // Which of the stage's levels travels first and so decides the range
+    // code: Y for the 3104 sensors, X for every other.
+    static bool yLeads(int sensorId) { return sensorId == 3104 || sensorId == 31042; }
 
     // The sniper step as the button table carries it (both bytes), for the
     // sensors that take it as a step; 04 04 for the others.

@@ -33,8 +33,8 @@ QSlider::groove:vertical { width: @4; background: @hairline; border-radius: @2; 
 QSlider::add-page:vertical { background: @accent; border-radius: @2; }
 QSlider::handle:vertical { width: @14; height: @14; margin: 0 -@5; border-radius: @7; background: @text; border: 2px solid @accent; }
 QSlider::handle:focus { background: @accent; }
-QSlider:disabled::handle { border-color: @disabled; background: @disabled; }
-QSlider:disabled::sub-page, QSlider:disabled::add-page:vertical { background: @disabled; }
+QSlider::handle:disabled { border-color: @disabled; background: @disabled; }
+QSlider::sub-page:horizontal:disabled, QSlider::add-page:vertical:disabled { background: @disabled; }
 QLineEdit, QSpinBox, QComboBox { color: @text; background: @panel; border: 1px solid @hairline; border-radius: @3; padding: @2 @4; selection-background-color: @accent; }
 QLineEdit:focus, QSpinBox:focus, QComboBox:focus { border-color: @accent; }
 QLineEdit:disabled, QSpinBox:disabled, QComboBox:disabled { color: @disabled; }

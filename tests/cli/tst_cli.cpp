@@ -161,8 +161,11 @@ void TestCli::applyWritesTheStoredConfiguration()
         QCOMPARE(stage.value(QStringLiteral("first")).toInt(), 20 * (s + 1));
         QCOMPARE(stage.value(QStringLiteral("second")).toInt(), 20 * (s + 1));
     }
+    // X in range 1 (level 400), Y stored at level 160 of range 0: sent as 160
+    // under X's range the mouse would read 16000 DPI; Y goes out at 321, the
+    // lowest level of X's range.
     QCOMPARE(stages.at(7).toObject().value(QStringLiteral("bytes")).toString(),
-             QStringLiteral("01 f0 00 a0 00"));
+             QStringLiteral("01 f0 00 a1 00"));
 
     const QJsonArray slotList = state.value(QStringLiteral("buttonSlots")).toArray();
     QCOMPARE(slotList.at(0).toString(), QStringLiteral("81 00 00 00"));
@@ -255,8 +258,9 @@ void TestCli::showReadsTheStoredConfiguration()
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains("Profile 1 \"Profile 1\" (current)"));
     QVERIFY(run.out.contains("   * 3: 3000 DPI\n"));
-    QVERIFY(run.out.contains("     5: 5000 x 24000 DPI\n")); // 100 per step above 320
-    QVERIFY(!run.out.contains("     7:"));                   // the model has six stages
+    // 100 per step above 320; the stage's one range code is X's, so Y goes out in range 0.
+    QVERIFY(run.out.contains("     5: 5000 x 24000 DPI (out of range: Y level 400 sent as 320)\n"));
+    QVERIFY(!run.out.contains("     7:")); // the model has six stages
 }
 
 void TestCli::badInputGivesClearExits()

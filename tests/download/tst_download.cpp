@@ -155,10 +155,12 @@ void TestDownload::fullDownloadByteForByte()
                       "8b000000"
                       "8c000000"),
         // Stages never set hold level 0, below the sensor's lowest: they
-        // go out at its lowest level, 2.
+        // go out at its lowest level, 2. Stage 2 carries X's range code (1)
+        // for both axes: Y (level 32, of range 0) goes out at 321, the lowest
+        // level of range 1, since 32 would be read as level 192.
         sealedPayload("05"
                       "0010001000"
-                      "01f0002000"
+                      "01f000a100"
                       "0002000200"
                       "0002000200"
                       "0002000200"

@@ -1,4 +1,5 @@
 #include "protocol/DeviceLimits.h"
+#include "protocol/DpiRule.h"
 #include "storage/ModelDescription.h"
 #include "storage/ProfileSet.h"
 
@@ -47,6 +48,8 @@ private slots:
     void reportRateGoesToTheNearestRate_data();
     void reportRateGoesToTheNearestRate();
     void unusedLightingValuesAreNotTouched();
+    void stageAxesShareOneRange_data();
+    void stageAxesShareOneRange();
 };
 
 void TestLimits::validValuesAreLeftAlone()
@@ -83,13 +86,17 @@ void TestLimits::eachValueBecomesTheNearestValidOne()
     QFETCH(qint64, stored);
     QFETCH(qint64, sent);
     const int stage = 4;
+    // The other axis of a damaged stage stands at the level the damaged one
+    // is brought to, so that both share one range.
     const auto store = [&](ProfileData& p, qint64 value) {
         switch (LimitChange::Field(field)) {
         case LimitChange::StageX:
             p.stages[stage].x = quint32(value);
+            p.stages[stage].y = quint32(sent);
             break;
         case LimitChange::StageY:
             p.stages[stage].y = quint32(value);
+            p.stages[stage].x = quint32(sent);
             break;
         case LimitChange::ActiveStage:
             p.dpi = quint8(value);
@@ -161,6 +168,51 @@ void TestLimits::unusedLightingValuesAreNotTouched()
     ModelDescription model = sixStageModel();
     model.sensorType = 0;
     QVERIFY(DeviceLimits::clamp(set, model).isEmpty());
+}
+
+void TestLimits::stageAxesShareOneRange_data()
+{
+    QTest::addColumn<int>("sensor");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("sentX");
+    QTest::addColumn<int>("sentY");
+    // 3389: range 0 up to level 320, range 1 above.
+    QTest::newRow("3389 X 5000, Y 24000") << 3389 << 100 << 400 << 100 << 320;
+    QTest::newRow("3389 X 24000, Y 5000") << 3389 << 400 << 100 << 400 << 321;
+    QTest::newRow("3389 both in range 1") << 3389 << 321 << 480 << 321 << 480;
+    // 3212 has three ranges: 16-63, 64-94, 95-111.
+    QTest::newRow("3212 Y above the middle range") << 3212 << 70 << 111 << 70 << 94;
+    QTest::newRow("3212 Y below the middle range") << 3212 << 70 << 20 << 70 << 64;
+    // The 3104 sensors send Y first: its range rules X.
+    QTest::newRow("3104 Y leads") << 31042 << 158 << 14 << 106 << 14;
+    // The 3335 sensors send X for both axes: Y is never sent.
+    QTest::newRow("33352 Y not sent") << 33352 << 100 << 200 << 100 << 200;
+}
+
+void TestLimits::stageAxesShareOneRange()
+{
+    QFETCH(int, sensor);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, sentX);
+    QFETCH(int, sentY);
+    ModelDescription model = sixStageModel();
+    model.sensorType = sensor;
+    ProfileSet set = validSet();
+    for (ProfileData& p : set.profiles)
+        for (DpiStage& stage : p.stages)
+            stage.x = stage.y = quint32(DpiRule::levelRange(sensor).minLevel);
+    set.profiles[1].stages[3].x = quint32(x);
+    set.profiles[1].stages[3].y = quint32(y);
+    const QVector<LimitChange> changes = DeviceLimits::clamp(set, model);
+    QCOMPARE(int(set.profiles[1].stages[3].x), sentX);
+    QCOMPARE(int(set.profiles[1].stages[3].y), sentY);
+    QCOMPARE(changes.size(), int(x != sentX) + int(y != sentY));
+    for (const LimitChange& change : changes) {
+        QCOMPARE(change.profile, 1);
+        QCOMPARE(change.index, 3);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLimits)
