@@ -6,6 +6,7 @@
 #include "app/DeviceDiscovery.h"
 #include "app/DisconnectWarning.h"
 #include "app/LanguageSwitcher.h"
+#include "app/LightingPreview.h"
 #include "app/PageHost.h"
 #include "app/ProfileBar.h"
 #include "app/ProfileOperations.h"
@@ -169,6 +170,7 @@ void MousecfgWidget::placeControls()
     m_header->place();
     m_tabs->place();
     m_pages->place();
+    m_lightingPreview->reload();
     if (m_profileBar)
         m_profileBar->place();
 }
@@ -250,18 +252,6 @@ void MousecfgWidget::buildControls()
     connect(m_tabs, &TabBar::tabChosen, this, &MousecfgWidget::showTab);
 }
 
-void MousecfgWidget::orderFocus()
-{
-    // Tab follows the layout: header, profile column, pages, footer.
-    QList<QWidget*> chain;
-    for (int tab = 0; tab < TabBar::kTabs; ++tab)
-        chain << m_tabs->button(tab);
-    chain << m_languages->button() << m_minimiseButton << m_closeButton << m_header->firmwareButton();
-    chain << m_profileBar->focusChain();
-    for (int i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
-}
-
 void MousecfgWidget::readModelDescription()
 {
     m_model = ModelDescription::read(m_setup.paths, currentProductName());
@@ -292,6 +282,7 @@ void MousecfgWidget::buildPages()
     m_header->setModel(m_model.modelName, m_model.version);
     m_pages = new PageHost(m_pageEnvironment, *m_workspace, this);
     m_pages->setObjectName(QStringLiteral("pageHost"));
+    m_lightingPreview = new LightingPreview(m_pageEnvironment, this);
     connect(m_workspace, &ProfileWorkspace::currentChanged, this, &MousecfgWidget::refreshPages);
     connect(m_pages, &PageHost::pageRequested, this, &MousecfgWidget::showTab);
     connect(m_pages, &PageHost::messageRequested, this, &MousecfgWidget::showMessage);
@@ -330,6 +321,7 @@ void MousecfgWidget::reinitialise()
 {
     readModelDescription();
     m_pages->reinitialise();
+    m_lightingPreview->reload();
     loadProfiles();
     writeDefaultProfile();
     m_operations->reloadLibrary();

@@ -17,6 +17,7 @@ class DeviceDiscovery;
 class DeviceSession;
 class DisconnectWarning;
 class LanguageSwitcher;
+class LightingPreview;
 class OakPushButton;
 class PageHost;
 class ProfileBar;
@@ -128,6 +129,7 @@ private:
 
     StatusHeader* m_header = nullptr;
     TabBar* m_tabs = nullptr;
+    LightingPreview* m_lightingPreview = nullptr;
     ProfileBar* m_profileBar = nullptr;
     TrayController* m_tray = nullptr;
     DisconnectWarning* m_warning = nullptr;

@@ -3,6 +3,7 @@
 #include "app/MousecfgWidget.h"
 
 #include "app/LanguageSwitcher.h"
+#include "app/LightingPreview.h"
 #include "app/PageHost.h"
 #include "app/ProfileBar.h"
 #include "app/ProfileOperations.h"
@@ -180,6 +181,19 @@ void MousecfgWidget::showTab(int tab)
 {
     m_pages->showTab(tab);
     m_tabs->highlight(m_pages->shownTab());
+    m_lightingPreview->setVisible(m_pages->shownTab() == 0);
+}
+
+void MousecfgWidget::orderFocus()
+{
+    // Tab follows the layout: header, profile column, pages, footer.
+    QList<QWidget*> chain;
+    for (int tab = 0; tab < TabBar::kTabs; ++tab)
+        chain << m_tabs->button(tab);
+    chain << m_languages->button() << m_minimiseButton << m_closeButton << m_header->firmwareButton();
+    chain << m_profileBar->focusChain();
+    for (int i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MousecfgWidget::changeSlot(int slot, bool reload)
