@@ -1,4 +1,6 @@
+#include "app/LatencyProbe.h"
 #include "app/MousecfgWidget.h"
+#include "app/ProfileOperations.h"
 #include "device/DeviceSession.h"
 #include "protocol/StatusDisplay.h"
 #include "storage/AppConfig.h"
@@ -6,6 +8,7 @@
 #include "support/WindowRig.h"
 #include "widgets/OakBatteryBar.h"
 #include "widgets/OakLabel.h"
+#include "widgets/OakLineEdit.h"
 #include "widgets/OakPushButton.h"
 
 #include <QAccessible>
@@ -288,6 +291,117 @@ private Q_SLOTS:
         QTest::mouseClick(rig.find<OakLabel>(QStringLiteral("versionLabel")), Qt::LeftButton);
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/w8"))});
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
+    void keyboardReachesAndPressesTheControls()
+    {
+        WindowRig rig(WindowRig::unplugged());
+        MousecfgWidget& window = rig.open();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Tab follows the layout: the tabs first, then the window buttons,
+        // then the profile column down to OK, Cancel and Apply.
+        QWidget* lighting = button(rig, "lightingTab");
+        lighting->setFocus(Qt::TabFocusReason);
+        QStringList order;
+        for (QWidget* w = lighting; order.size() < 30; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(&window))
+                order << w->objectName();
+        const QStringList expected{"lightingTab", "customizeTab",   "dpiTab",
+                                   "macroTab",    "languageButton", "minimiseButton",
+                                   "closeButton", "firmwareButton", "profileSlot1"};
+        QCOMPARE(order.mid(0, expected.size()), expected);
+        QVERIFY(order.indexOf(QStringLiteral("profileNameEditor")) <
+                order.indexOf(QStringLiteral("addButton")));
+        QVERIFY(order.indexOf(QStringLiteral("addButton")) < order.indexOf(QStringLiteral("okButton")));
+
+        OakPushButton* dpi = button(rig, "dpiTab");
+        dpi->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(dpi, Qt::Key_Return);
+        QTRY_COMPARE(window.shownTab(), 2);
+        OakPushButton* macro = button(rig, "macroTab");
+        macro->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(macro, Qt::Key_Space);
+        QCOMPARE(window.shownTab(), 3);
+        // Cancel from the keyboard hides the window, as a click does.
+        OakPushButton* cancel = button(rig, "cancelButton");
+        cancel->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(cancel, Qt::Key_Enter);
+        QTRY_VERIFY(!window.isVisible());
+    }
+
+    void libraryDropDownListsTheStoredProfiles()
+    {
+        WindowRig rig(WindowRig::unplugged());
+        MousecfgWidget& window = rig.open();
+        auto* operations = window.findChild<ProfileOperations*>(QStringLiteral("profileOperations"));
+        QVERIFY(operations);
+        Q_EMIT operations->libraryChanged({QStringLiteral("Profile 1"), QStringLiteral("fps")});
+        QMenu* menu = button(rig, "profileLibraryButton")->menu();
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("fps"));
+        Q_EMIT operations->currentNameChanged(QStringLiteral("fps"));
+        QCOMPARE(rig.find<QLineEdit>(QStringLiteral("profileNameEditor"))->text(), QStringLiteral("fps"));
+        QCOMPARE(rig.find<QLineEdit>(QStringLiteral("profileNameEditor"))->maxLength(), 100);
+        Q_EMIT operations->tabRequested(2);
+        QCOMPARE(window.shownTab(), 2);
+    }
+
+    void startShowsTheStoredBatteryWithoutWritingIt()
+    {
+        WindowRig rig(WindowRig::unplugged());
+        QVERIFY(AppConfig(rig.paths()).setBattery(60).isOk());
+        rig.open();
+        auto* bar = rig.find<OakBatteryBar>(QStringLiteral("batteryBar"));
+        QCOMPARE(bar->value(), 60);
+        QCOMPARE(AppConfig(rig.paths()).battery(), 60);
+        // No mouse to answer: the poll's one empty reading says so.
+        QTRY_COMPARE(bar->format(), QStringLiteral("MOUSE OFF"));
+        QCOMPARE(AppConfig(rig.paths()).battery(), 60);
+    }
+
+    void kitPiecesSignalWhatTheyPromise()
+    {
+        OakLabel link;
+        QSignalSpy clicked(&link, &OakLabel::clicked);
+        QTest::mousePress(&link, Qt::LeftButton);
+        QTest::mousePress(&link, Qt::RightButton);
+        QTest::keyClick(&link, Qt::Key_Return);
+        QTest::keyClick(&link, Qt::Key_A);
+        QCOMPARE(clicked.count(), 2);
+
+        OakLineEdit edit;
+        QLineEdit other;
+        edit.show();
+        other.show();
+        QSignalSpy lost(&edit, &OakLineEdit::oakLostFocus);
+        edit.setFocus();
+        QApplication::setActiveWindow(&edit);
+        edit.clearFocus();
+        QCOMPARE(lost.count(), 1);
+
+        const QColor accent(0, 255, 255);
+        const QString on = OakBatteryBar::styleSheetFor(OakBatteryBar::Look::On, accent, 2.0);
+        const QString off = OakBatteryBar::styleSheetFor(OakBatteryBar::Look::Off, accent, 2.0);
+        QVERIFY(on.contains(accent.name()) && !off.contains(accent.name()));
+        QVERIFY(on.contains(QStringLiteral("32px")));
+    }
+
+    void probeSeesABlockedEventLoop()
+    {
+        LatencyProbe probe(2);
+        probe.start();
+        QTimer::singleShot(10, [] {
+            QElapsedTimer busy;
+            busy.start();
+            while (busy.elapsed() < 60) {
+            }
+        });
+        QTRY_VERIFY(probe.delaysUs().size() > 20);
+        probe.stop();
+        QVERIFY(probe.worstUs() >= 50000);
+        QVERIFY(probe.percentileUs(100) == probe.worstUs());
+        QVERIFY(probe.percentileUs(50) <= probe.worstUs());
     }
 
     void oneClickWarningTellsTheUser()
