@@ -47,6 +47,8 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
       m_pageEnvironment(setup.ui, m_model, setup.paths, setup.platform)
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
+    // Start-up names the window after the product; a language change keeps it.
+    setWindowTitle(tr("MousecfgWidget"));
     new WindowDragger(this);
     m_ui.setThemeColor(m_config->themeColor());
     applyScale(QGuiApplication::primaryScreen(), true);

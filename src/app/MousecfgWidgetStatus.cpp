@@ -238,7 +238,6 @@ void MousecfgWidget::updateTray()
 
 void MousecfgWidget::retranslate()
 {
-    setWindowTitle(tr("MousecfgWidget"));
     m_closeButton->setAccessibleName(tr("Close"));
     m_minimiseButton->setAccessibleName(tr("Minimise"));
     m_languages->button()->setAccessibleName(tr("Language"));
