@@ -52,7 +52,14 @@ void MousecfgWidget::refreshConnectionIndicator()
     if (!m_header)
         return;
     const DeviceLink& link = m_session->link();
-    m_header->showConnection(vendorPresent(link, CableVendor), vendorPresent(link, ReceiverVendor));
+    const bool cable = vendorPresent(link, CableVendor);
+    const bool receiver = vendorPresent(link, ReceiverVendor);
+    // With nothing attached no report will come to replace the last level:
+    // the bar says so rather than show a level of a mouse that is gone.
+    if (!cable && !receiver)
+        m_header->showBattery(0, 0, false);
+    m_header->showConnection(cable, receiver);
+    updateTray();
 }
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)

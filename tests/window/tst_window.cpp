@@ -118,9 +118,12 @@ private Q_SLOTS:
         QVERIFY(!bar->isHidden());
         QVERIFY(rig.window().trayToolTip().contains(QStringLiteral("MOUSE OFF")));
 
+        rig.mouse().setBattery(70);
+        QTRY_COMPARE(bar->text(), QStringLiteral("85%"));
         rig.mouse().unplug(VirtualIdentity::Receiver);
         QTRY_VERIFY(receiver->isHidden());
         QVERIFY(!bar->isHidden());
+        QCOMPARE(bar->format(), QStringLiteral("MOUSE OFF")); // not the gone mouse's 85%
     }
 
     void connectionModes_data()
