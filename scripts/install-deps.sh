@@ -11,6 +11,7 @@ packages=(
     appstream
     clang libclang-rt-14-dev
     xvfb xauth
+    fonts-noto-cjk
 )
 
 missing=()

@@ -1,20 +1,28 @@
 #include "app/MousecfgWidget.h"
 
 #include "QtCompat.h"
+#include "app/BasicPrompts.h"
 #include "app/CommitController.h"
 #include "app/DeviceDiscovery.h"
+#include "app/DisconnectWarning.h"
 #include "app/LanguageSwitcher.h"
+#include "app/LightingPreview.h"
 #include "app/PageHost.h"
+#include "app/ProfileBar.h"
+#include "app/ProfileOperations.h"
+#include "app/StatusHeader.h"
+#include "app/TabBar.h"
+#include "app/TrayController.h"
+#include "app/WindowControls.h"
+#include "app/WindowDragger.h"
 #include "device/DeviceSession.h"
-#include "hid/AccessDiagnosis.h"
-#include "hid/DeviceServices.h"
+#include "hid/DeviceLink.h"
 #include "platform/DeviceNotifier.h"
 #include "platform/PlatformServices.h"
 #include "storage/AppConfig.h"
 #include "storage/ProfileSetStore.h"
 #include "storage/ProfileWorkspace.h"
 #include "widgets/KitStyle.h"
-#include "widgets/OakMessageBox.h"
 #include "widgets/OakPushButton.h"
 #include "widgets/UiSettings.h"
 
@@ -23,7 +31,6 @@
 #include <QBitmap>
 #include <QDebug>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -40,10 +47,11 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
       m_pageEnvironment(setup.ui, m_model, setup.paths, setup.platform)
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
+    // Start-up names the window after the product; a language change keeps it.
     setWindowTitle(tr("MousecfgWidget"));
+    new WindowDragger(this);
     m_ui.setThemeColor(m_config->themeColor());
-    loadImages();
-    applyScale();
+    applyScale(QGuiApplication::primaryScreen(), true);
     // Frameless before registering: changing the flags afterwards would
     // re-create the native window that the registration names.
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
@@ -53,29 +61,42 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
     m_workspace->setObjectName(QStringLiteral("profileWorkspace"));
     m_discovery = new DeviceDiscovery(*m_session, *m_config, this);
     m_discovery->setObjectName(QStringLiteral("deviceDiscovery"));
+    m_warning = new DisconnectWarning(m_ui, m_setup.paths, *m_discovery, m_session->link(), this);
     registerDeviceNotifications();
     initDevices();
     buildControls();
     loadProfiles();
     readPointerSpeed();
     buildPages();
+    buildProfileBar();
     writeDefaultProfile();
     setStyleSheet(KitStyle::styleSheet(m_ui.themeColor(), m_ui.scale()));
-    createTrayIcon();
+    createTray();
+    placeControls();
+    orderFocus();
+    retranslate();
+    applyFont();
+    refreshConnectionIndicator();
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
 
 // The session stops the poll before it closes the interfaces and releases
 // the HID library; it goes with the window's children.
-MousecfgWidget::~MousecfgWidget()
-{
-    if (m_trayIcon)
-        m_trayIcon->hide();
-}
+MousecfgWidget::~MousecfgWidget() = default;
 
 int MousecfgWidget::presentModelCount() const
 {
     return m_discovery->presentModelCount();
+}
+
+int MousecfgWidget::shownTab() const
+{
+    return m_pages->shownTab();
+}
+
+QString MousecfgWidget::trayToolTip() const
+{
+    return m_tray->toolTip();
 }
 
 QString MousecfgWidget::skin(const char* name) const
@@ -88,21 +109,16 @@ QString MousecfgWidget::currentProductName() const
     return m_config->currentProductName();
 }
 
-void MousecfgWidget::loadImages()
+// The factor comes from the screen the window is on; a change of factor
+// resizes the window and everything on it.
+void MousecfgWidget::applyScale(const QScreen* screen, bool centre)
 {
-    m_batteryImages[0] = QPixmap(skin("bat1.png"));
-    m_batteryImages[1] = QPixmap(skin("bat2.png"));
-}
-
-void MousecfgWidget::applyScale()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
     m_ui.setScale(UiScale::forLogicalDpi(screen ? screen->logicalDotsPerInch() : 96.0));
     setBaseSize(kDesignSize);
     setMinimumSize(kDesignSize);
     const QSize size(m_ui.scaled(kDesignSize.width()), m_ui.scaled(kDesignSize.height()));
     resize(size);
-    if (screen) {
+    if (screen && centre) {
         const QRect frame = frameGeometry();
         move(screen->geometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     }
@@ -113,6 +129,52 @@ void MousecfgWidget::applyScale()
         clearMask();
     else
         setMask(background.mask());
+}
+
+void MousecfgWidget::followScreen()
+{
+    if (!m_pages)
+        return;
+    const QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        return;
+    const UiScale scale = UiScale::forLogicalDpi(screen->logicalDotsPerInch());
+    const QSize size(scale.scaled(kDesignSize.width()), scale.scaled(kDesignSize.height()));
+    if (scale.level == m_ui.scale().level && size == this->size())
+        return;
+    qDebug().noquote() << QString::asprintf("width = %d, height = %d m_iDpiVal = %d\n", size.width(),
+                                            size.height(), scale.level);
+    applyScale(screen, false);
+    placeControls();
+    setStyleSheet(KitStyle::styleSheet(m_ui.themeColor(), m_ui.scale()));
+    applyFont();
+}
+
+void MousecfgWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    followScreen();
+}
+
+void MousecfgWidget::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    followScreen();
+}
+
+void MousecfgWidget::placeControls()
+{
+    using WindowControls::place;
+    place(m_closeButton, m_ui, QRect(952, 20, 32, 32));
+    place(m_minimiseButton, m_ui, QRect(914, 20, 32, 32));
+    place(m_languages->button(), m_ui, QRect(876, 20, 32, 32));
+    place(m_mouseListButton, m_ui, QRect(72, 12, 192, 24));
+    m_header->place();
+    m_tabs->place();
+    m_pages->place();
+    m_lightingPreview->reload();
+    if (m_profileBar)
+        m_profileBar->place();
 }
 
 void MousecfgWidget::registerDeviceNotifications()
@@ -134,19 +196,18 @@ bool MousecfgWidget::nativeEvent(const QByteArray& eventType, void* message,
 
 void MousecfgWidget::initDevices()
 {
-    m_mouseListButton = new OakPushButton(this);
-    m_mouseListButton->setObjectName(QStringLiteral("mouseListButton"));
-    m_mouseListButton->setGeometry(m_ui.scaled(670), m_ui.scaled(33), m_ui.scaled(100), m_ui.scaled(20));
-    m_mouseListButton->setThemeColor(m_ui.themeColor());
+    m_mouseListButton = WindowControls::textButton(this, "mouseListButton", m_ui);
     m_mouseListButton->hide();
     connect(m_discovery, &DeviceDiscovery::mouseListChanged, this, &MousecfgWidget::refreshMouseListButton);
     connect(m_discovery, &DeviceDiscovery::warnCloseDue, this, &MousecfgWidget::slotWarnClose);
-    connect(m_discovery, &DeviceDiscovery::lastMouseGone, this, [this] { m_warningOpen = true; });
+    connect(m_discovery, &DeviceDiscovery::lastMouseGone, m_warning, &DisconnectWarning::setDue);
     connect(m_discovery, &DeviceDiscovery::warningDue, this, &MousecfgWidget::slotWarning);
     connect(m_discovery, &DeviceDiscovery::reinitialiseDue, this, &MousecfgWidget::reinitialise);
     connect(m_discovery, &DeviceDiscovery::connectionChanged, this,
             &MousecfgWidget::refreshConnectionIndicator);
     connect(m_session, &DeviceSession::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus);
+    connect(m_session, &DeviceSession::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus);
+    connect(m_session, &DeviceSession::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus);
     m_discovery->initialise();
     m_discovery->openCurrentModel();
     readModelDescription();
@@ -165,43 +226,39 @@ void MousecfgWidget::refreshMouseListButton()
     m_mouseListMenu = new QMenu(this);
     for (const QString& name : names)
         m_mouseListMenu->addAction(name);
-    m_mouseListMenu->setFixedWidth(m_ui.scaled(150));
+    m_mouseListMenu->setFixedWidth(m_ui.scaled(192));
     connect(m_mouseListMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
     m_mouseListButton->setMenu(m_mouseListMenu);
     m_mouseListButton->setText(m_discovery->currentModel());
+    m_mouseListButton->setAccessibleName(m_mouseListButton->text());
     m_mouseListButton->show();
-}
-
-void MousecfgWidget::retranslate()
-{
-    setWindowTitle(tr("MousecfgWidget"));
-    if (m_loadConfigAction) {
-        m_loadConfigAction->setText(tr("&Load Config"));
-        m_quitAction->setText(tr("&Quit"));
-    }
+    m_mouseListButton->raise();
 }
 
 void MousecfgWidget::buildControls()
 {
-    m_closeButton = new OakPushButton(this);
-    m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    m_closeButton->setImages(skin("close-1.png"), skin("close-2.png"), skin("close-3.png"));
-    m_closeButton->setGeometry(m_ui.scaled(960), m_ui.scaled(18), m_ui.scaled(24), m_ui.scaled(24));
+    m_closeButton = WindowControls::imageButton(this, "closeButton", m_ui, skin("close-1.png"),
+                                                skin("close-2.png"), skin("close-3.png"));
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::hide);
-
-    m_minimiseButton = new OakPushButton(this);
-    m_minimiseButton->setObjectName(QStringLiteral("minimiseButton"));
-    m_minimiseButton->setImages(skin("min-1.png"), skin("min-2.png"), skin("min-3.png"));
-    m_minimiseButton->setGeometry(m_ui.scaled(930), m_ui.scaled(18), m_ui.scaled(24), m_ui.scaled(24));
+    m_minimiseButton = WindowControls::imageButton(this, "minimiseButton", m_ui, skin("min-1.png"),
+                                                   skin("min-2.png"), skin("min-3.png"));
     connect(m_minimiseButton, &QPushButton::clicked, this, &QWidget::showMinimized);
     m_languages = new LanguageSwitcher(m_setup.paths, m_ui, this);
-    connect(m_languages, &LanguageSwitcher::languageChanged, this, &MousecfgWidget::retranslate);
+    m_languages->button()->setImages(skin("lang.png"), skin("lang-2.png"), skin("lang-3.png"));
+    m_languages->button()->setFocusPolicy(Qt::StrongFocus);
+    connect(m_languages, &LanguageSwitcher::languageChanged, this, &MousecfgWidget::languageChanged);
     m_languages->installCurrent();
+    m_header = new StatusHeader(m_ui, m_setup.paths, *m_config, this);
+    connect(m_header, &StatusHeader::firmwareRequested, this, &MousecfgWidget::firmwareUpdateRequested);
+    m_tabs = new TabBar(m_ui, this);
+    connect(m_tabs, &TabBar::tabChosen, this, &MousecfgWidget::showTab);
 }
 
 void MousecfgWidget::readModelDescription()
 {
     m_model = ModelDescription::read(m_setup.paths, currentProductName());
+    if (m_header)
+        m_header->setModel(m_model.modelName, m_model.version);
 }
 
 void MousecfgWidget::loadProfiles()
@@ -224,13 +281,34 @@ void MousecfgWidget::readPointerSpeed()
 
 void MousecfgWidget::buildPages()
 {
+    m_header->setModel(m_model.modelName, m_model.version);
     m_pages = new PageHost(m_pageEnvironment, *m_workspace, this);
+    m_pages->setObjectName(QStringLiteral("pageHost"));
+    m_lightingPreview = new LightingPreview(m_pageEnvironment, this);
     connect(m_workspace, &ProfileWorkspace::currentChanged, this, &MousecfgWidget::refreshPages);
-    m_pages->showTab(m_model.lightingDisabled ? 1 : 0);
-    refreshPages();
+    connect(m_pages, &PageHost::pageRequested, this, &MousecfgWidget::showTab);
+    connect(m_pages, &PageHost::messageRequested, this, &MousecfgWidget::showMessage);
+    connect(m_pages, &PageHost::hostEnabled, this, &MousecfgWidget::slotEnableButtons);
+    showTab(0);
     m_commit = new CommitController(*m_workspace, *m_session, *m_pages, m_model, this);
     m_commit->setObjectName(QStringLiteral("commitController"));
-    m_pages->setObjectName(QStringLiteral("pageHost"));
+}
+
+void MousecfgWidget::buildProfileBar()
+{
+    m_prompts = std::make_unique<BasicPrompts>(this, m_ui);
+    m_operations = new ProfileOperations(*m_workspace, *m_commit, m_model, *m_prompts, this);
+    m_operations->setObjectName(QStringLiteral("profileOperations"));
+    m_profileBar = new ProfileBar(m_ui, m_setup.paths, *m_operations, this);
+    // The mouse reports its first profile as the active one in every status
+    // report, so a slot chosen here would not last: a click keeps the
+    // current slot highlighted and changes nothing.
+    connect(m_profileBar, &ProfileBar::slotChosen, this,
+            [this](int) { m_profileBar->showCurrentSlot(m_workspace->currentSlot()); });
+    connect(m_operations, &ProfileOperations::hideRequested, this, &QWidget::hide);
+    connect(m_operations, &ProfileOperations::tabRequested, this, &MousecfgWidget::showTab);
+    m_operations->reloadLibrary();
+    refreshPages();
 }
 
 void MousecfgWidget::writeDefaultProfile()
@@ -240,32 +318,18 @@ void MousecfgWidget::writeDefaultProfile()
         qWarning().noquote() << "cannot write the default profile:" << written.errorMessage();
 }
 
-void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
-{
-    if (iStatus == 0)
-        (void)m_config->setDiff(1);
-}
-
-void MousecfgWidget::reloadModelImages() {}
-
-void MousecfgWidget::refreshPages()
-{
-    if (m_pages)
-        m_pages->refresh();
-}
-
-void MousecfgWidget::refreshConnectionIndicator() {}
-
 // The part of a re-initialisation that concerns what the window shows.
 void MousecfgWidget::reinitialise()
 {
     readModelDescription();
     m_pages->reinitialise();
-    reloadModelImages();
+    m_lightingPreview->reload();
     loadProfiles();
     writeDefaultProfile();
-    m_pages->showTab(m_model.lightingDisabled ? 1 : 0);
+    m_operations->reloadLibrary();
+    showTab(0);
     refreshPages();
+    refreshConnectionIndicator();
 }
 
 void MousecfgWidget::slotWarnClose()
@@ -287,30 +351,13 @@ void MousecfgWidget::slot_show_mousename(QAction* action)
     reinitialise();
 }
 
-void MousecfgWidget::createTrayIcon()
+void MousecfgWidget::createTray()
 {
-    m_loadConfigAction = new QAction(tr("&Load Config"), this);
-    connect(m_loadConfigAction, &QAction::triggered, this, &MousecfgWidget::slotWarning);
-    m_quitAction = new QAction(tr("&Quit"), this);
-    connect(m_quitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
-
-    m_trayMenu = new QMenu(this);
-    m_trayMenu->addAction(m_loadConfigAction);
-    m_trayMenu->addAction(m_quitAction);
-    if (QMenu* extra = m_setup.extraTrayMenu) {
-        extra->setParent(m_trayMenu, extra->windowFlags());
-        m_trayMenu->addMenu(extra);
-    }
-
-    const QIcon icon(skin("icon.ico"));
-    m_trayIcon = new QSystemTrayIcon(this);
-    m_trayIcon->setObjectName(QStringLiteral("trayIcon"));
-    m_trayIcon->setContextMenu(m_trayMenu);
-    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
-    setWindowIcon(icon);
-    m_trayIcon->setIcon(icon);
-    m_trayIcon->setToolTip(currentProductName());
-    m_trayIcon->show();
+    m_tray = new TrayController(skin("icon.ico"), m_setup.extraTrayMenu, this);
+    connect(m_tray, &TrayController::loadConfigRequested, this, &MousecfgWidget::slotWarning);
+    connect(m_tray, &TrayController::quitRequested, qApp, &QCoreApplication::quit);
+    connect(m_tray, &TrayController::activated, this, &MousecfgWidget::iconActivated);
+    updateTray();
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
@@ -319,76 +366,13 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
         return;
     if (isHidden())
         slotWarning();
-    else if (!m_warningOpen)
+    else if (!m_warning->isOpen())
         hide();
 }
 
 void MousecfgWidget::slotWarning()
 {
-    show();
-    if (presentModelCount() > 0 && m_session->link().deniedPaths().isEmpty()) {
-        // A mouse that came back before the warning was due needs no warning;
-        // the flag would otherwise stay set and keep the window from the tray.
-        m_warningOpen = false;
-        activateWindow();
-        raise();
-        return;
-    }
-    showDisconnectWarning();
-}
-
-// The warning closes by itself once a mouse has come back and the window
-// has re-initialised. It is modal but does not block: the routine that
-// notices the mouse's return must keep running meanwhile.
-void MousecfgWidget::showDisconnectWarning()
-{
-    m_warningOpen = true;
-    // A box accepted a moment ago may not be deleted yet: it no longer counts.
-    if (m_warning && m_warning->isVisible())
-        return;
-    // A mouse that is plugged in but may not be opened by this user is told
-    // apart from an absent one: the text says how to fix it.
-    const QString accessProblem = AccessDiagnosis::message(m_session->link().deniedPaths());
-    m_warning = new OakMessageBox(this, OakMessageBox::TellWithReceiver, tr("Warning"),
-                                  accessProblem.isEmpty() ? tr("Dongle Disconnect!") : accessProblem,
-                                  m_ui.scale().factor, m_ui.themeColor(), skin("dongle2.png"));
-    m_warning->setObjectName(QStringLiteral("disconnectWarning"));
-    m_warning->setAttribute(Qt::WA_DeleteOnClose);
-    if (accessProblem.isEmpty())
-        m_warning->watchForPlugIn([this] { return m_discovery->deviceReady(); });
-    // Any way out of the box (Escape included) ends the warning; without a
-    // mouse the window goes back to the tray.
-    connect(m_warning, &QDialog::finished, this, [this] {
-        m_warningOpen = false;
-        if (presentModelCount() == 0)
-            hide();
-    });
-    m_warning->open();
-}
-
-void MousecfgWidget::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return QWidget::mousePressEvent(event);
-    m_dragging = true;
-    m_pressPos = compat::globalPos(event);
-    m_pressFramePos = frameGeometry().topLeft();
-}
-
-void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!m_dragging)
-        return QWidget::mouseMoveEvent(event);
-    const QPoint delta = compat::globalPos(event) - m_pressPos;
-    if (delta.manhattanLength() > 4)
-        move(m_pressFramePos + delta);
-}
-
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_dragging = false;
-    QWidget::mouseReleaseEvent(event);
+    m_warning->showOrWarn();
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent*)
@@ -397,11 +381,13 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
     const QPixmap& background = m_backgrounds.forLevel(m_ui.scale().level, size());
     if (!background.isNull()) {
         painter.drawPixmap(0, 0, background);
-        return;
+    } else {
+        // No background image: paint a plain one so the window stays usable.
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(rect()), m_ui.scaled(18), m_ui.scaled(18));
+        painter.fillPath(shape, QColor(28, 30, 34));
     }
-    // No background image: paint a plain one so the window stays usable.
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath shape;
-    shape.addRoundedRect(QRectF(rect()), m_ui.scaled(18), m_ui.scaled(18));
-    painter.fillPath(shape, QColor(28, 30, 34));
+    if (m_header)
+        m_header->paintFrame(painter);
 }

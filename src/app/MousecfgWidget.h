@@ -6,29 +6,35 @@
 #include "editors/PageEnvironment.h"
 #include "storage/ModelDescription.h"
 
-#include <QPixmap>
-#include <QPoint>
-#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <memory>
 
 class AppConfig;
+class BasicPrompts;
 class CommitController;
 class DeviceDiscovery;
 class DeviceSession;
+class DisconnectWarning;
 class LanguageSwitcher;
-class OakMessageBox;
+class LightingPreview;
 class OakPushButton;
 class PageHost;
+class ProfileBar;
+class ProfileOperations;
 class ProfileWorkspace;
 class QAction;
 class QMenu;
+class QScreen;
+class StatusHeader;
+class TabBar;
+class TrayController;
 
 // The one top-level window: frameless, shaped by its background, dragged by
-// it, hidden to the tray and shown again from there. It hosts the pages and
-// routes the device session's reports to them; the profiles live in the
-// profile workspace and the mouse behind the device session.
+// it, hidden to the tray and shown again from there. Its parts (status
+// header, profile column, tabs and pages, tray) each own their controls;
+// the window routes the device session's reports to them. The profiles live
+// in the profile workspace and the mouse behind the device session.
 class MousecfgWidget : public QWidget
 {
     Q_OBJECT
@@ -39,6 +45,9 @@ public:
 
     // Number of supported mice found attached.
     int presentModelCount() const;
+    // The tab shown, 0 to 3.
+    int shownTab() const;
+    QString trayToolTip() const;
 
 public Q_SLOTS:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -48,34 +57,58 @@ public Q_SLOTS:
     void slotWarnClose();
     // The user picked another model in the mouse list.
     void slot_show_mousename(QAction* action);
+
+    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void slotRefreshProfile(quint8 iProfile);
+    void slotRefreshDPIStage(quint8 iDPI);
+    void slotRefreshRate(quint8 iRate);
     void slotRefreshWriteStatus(quint8 iStatus);
+    void slotLiftChange(quint8 iLift);
+    void slotEnableButtons(bool bEnable);
+    void slotGotoMacro(quint8 iMacro);
+    void slotPopOneClickBox();
+    // Shows a tab; the lighting tab falls back to the button tab on a model
+    // without lighting.
+    void showTab(int tab);
+    // Makes slot the current one (with reload: read again from its file)
+    // and shows it on every page.
+    void changeSlot(int slot, bool reload);
+
+Q_SIGNALS:
+    void firmwareUpdateRequested();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool nativeEvent(const QByteArray& eventType, void* message, compat::NativeEventResult* result) override;
 
 private:
-    void loadImages();
-    void applyScale();
+    void applyScale(const QScreen* screen, bool centre);
+    void followScreen();
     void registerDeviceNotifications();
     void initDevices();
     void buildControls();
     void loadProfiles();
     void readPointerSpeed();
     void buildPages();
+    void buildProfileBar();
     void writeDefaultProfile();
-    void createTrayIcon();
-    void showDisconnectWarning();
+    void createTray();
     void refreshMouseListButton();
     void reinitialise();
     void readModelDescription();
-    void reloadModelImages();
     void refreshPages();
     void refreshConnectionIndicator();
     void retranslate();
+    void languageChanged();
+    void applyFont();
+    void placeControls();
+    void orderFocus();
+    void updateTray();
+    void showMessage(const QString& message);
+    void sendToDisplay(const QString& text);
 
     QString currentProductName() const;
     QString skin(const char* name) const;
@@ -83,7 +116,6 @@ private:
     WindowSetup& m_setup;
     UiSettings& m_ui;
     BackgroundCache m_backgrounds;
-    QPixmap m_batteryImages[2];
     std::unique_ptr<AppConfig> m_config;
     ModelDescription m_model;
     PageEnvironment m_pageEnvironment;
@@ -92,22 +124,18 @@ private:
     DeviceDiscovery* m_discovery = nullptr;
     PageHost* m_pages = nullptr;
     CommitController* m_commit = nullptr;
+    std::unique_ptr<BasicPrompts> m_prompts;
+    ProfileOperations* m_operations = nullptr;
 
+    StatusHeader* m_header = nullptr;
+    TabBar* m_tabs = nullptr;
+    LightingPreview* m_lightingPreview = nullptr;
+    ProfileBar* m_profileBar = nullptr;
+    TrayController* m_tray = nullptr;
+    DisconnectWarning* m_warning = nullptr;
     OakPushButton* m_closeButton = nullptr;
     OakPushButton* m_minimiseButton = nullptr;
     OakPushButton* m_mouseListButton = nullptr;
     LanguageSwitcher* m_languages = nullptr;
     QMenu* m_mouseListMenu = nullptr;
-    QPointer<OakMessageBox> m_warning;
-    // Set while the disconnect warning is up or about to come up.
-    bool m_warningOpen = false;
-
-    QSystemTrayIcon* m_trayIcon = nullptr;
-    QMenu* m_trayMenu = nullptr;
-    QAction* m_loadConfigAction = nullptr;
-    QAction* m_quitAction = nullptr;
-
-    bool m_dragging = false;
-    QPoint m_pressPos;
-    QPoint m_pressFramePos;
 };

@@ -31,6 +31,10 @@ void PageHost::place()
 
 void PageHost::showTab(int tab)
 {
+    if (tab < 0 || tab > 3)
+        return;
+    if (tab == 0 && m_environment.model().lightingDisabled)
+        tab = 1;
     m_shownTab = tab;
     for (const PagePlacement& placement : m_pages)
         placement.page->setVisible(placement.tab == tab);
@@ -51,6 +55,13 @@ void PageHost::refresh()
 {
     for (const PagePlacement& placement : m_pages)
         placement.page->refresh(recordFor(placement), m_workspace.working());
+}
+
+void PageHost::refreshPage(const QString& objectName)
+{
+    for (const PagePlacement& placement : m_pages)
+        if (placement.page->objectName() == objectName)
+            placement.page->refresh(recordFor(placement), m_workspace.working());
 }
 
 void PageHost::collect()

@@ -22,11 +22,14 @@ public:
 
     // Places every page at its design geometry times the current scale.
     void place();
-    // Shows the pages of one tab and hides the others.
+    // Shows the pages of one tab and hides the others. The lighting tab
+    // shows the button tab on a model without lighting.
     void showTab(int tab);
     int shownTab() const { return m_shownTab; }
     // Shows the current record on every page.
     void refresh();
+    // Shows the current record again on one page, found by object name.
+    void refreshPage(const QString& objectName);
     // What the pages hold goes into the working set ("Apply").
     void collect();
     void reinitialise();

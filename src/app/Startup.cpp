@@ -74,7 +74,7 @@ int runMousecfg(int argc, char* argv[])
                              ? AppPaths::forExecutable(QCoreApplication::applicationDirPath())
                              : AppPaths(options.appDir));
     // A failed seeding leaves defaults to read; saves then say what failed.
-    ConfigSeeding::seedIfFirstStart(paths);
+    (void)ConfigSeeding::seedIfFirstStart(paths);
 
     const QString productName = ProductDescription(paths.productDescriptionFile()).productName();
     std::unique_ptr<InstanceLock> lock = createInstanceLock();

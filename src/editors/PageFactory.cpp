@@ -27,8 +27,12 @@ QVector<PagePlacement> createPages(const PageEnvironment& env, QWidget* parent)
     QVector<PagePlacement> pages;
     pages << place<OakColorWindow>(env, parent, "lightingPage", 0, QRect(285, 342, 664, 199),
                                    PagePlacement::Record::LightingSlot);
-    pages << place<MousePictureView>(env, parent, "mousePictures", 1, QRect(285, 74, 665, 266));
-    pages << place<OakBtnWindow>(env, parent, "buttonPage", 1, QRect(285, 342, 664, 199));
+    const PagePlacement pictures =
+        place<MousePictureView>(env, parent, "mousePictures", 1, QRect(285, 74, 665, 266));
+    const PagePlacement buttons =
+        place<OakBtnWindow>(env, parent, "buttonPage", 1, QRect(285, 342, 664, 199));
+    static_cast<MousePictureView*>(pictures.page)->attach(static_cast<OakBtnWindow*>(buttons.page));
+    pages << pictures << buttons;
     pages << place<OakPointSpeed>(env, parent, "pointerPage", 2, QRect(286, 413, 506, 77));
     pages << place<OakReportRate>(env, parent, "reportRatePage", 2, QRect(746, 75, 149, 200));
     pages << place<OakDPIWindow>(env, parent, "dpiPage", 2, QRect(286, 75, 456, 386));

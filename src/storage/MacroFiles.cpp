@@ -144,6 +144,46 @@ QString MacroFiles::newMacroName() const
     }
 }
 
+QString MacroFiles::freeName(const QString& base, int firstSuffix) const
+{
+    if (!FileNames::isSafeName(base))
+        return QString();
+    const auto taken = [this](const QString& name) { return exists(name) || m_list.contains(name); };
+    if (!taken(base))
+        return base;
+    for (int n = firstSuffix;; ++n) {
+        const QString name = base + QStringLiteral("_%1").arg(n);
+        if (!FileNames::isSafeName(name))
+            return QString();
+        if (!taken(name))
+            return name;
+    }
+}
+
+StorageResult MacroFiles::renameMacro(const QString& oldName, const QString& requested, QString* finalName)
+{
+    QString oldPath;
+    StorageResult result = checkedPath(oldName, &oldPath);
+    const QString error = FileNames::nameError(requested);
+    if (!error.isEmpty())
+        result += StorageResult::failure(error);
+    if (!result.isOk())
+        return result;
+    if (finalName)
+        *finalName = oldName;
+    if (requested == oldName)
+        return StorageResult::success();
+    const QString name = freeName(requested, 1);
+    if (name.isEmpty())
+        return StorageResult::failure(FileNames::nameError(requested + QStringLiteral("_1")));
+    if (QFileInfo::exists(oldPath) && !QFile::rename(oldPath, macroPath(name)))
+        return StorageResult::failure(
+            QCoreApplication::translate("MacroFiles", "Could not rename %1.").arg(oldPath));
+    if (finalName)
+        *finalName = name;
+    return m_list.rename(oldName, name);
+}
+
 StorageResult MacroFiles::createMacro(QString* name)
 {
     if (m_list.countInUse() >= MacroList::kSlotCount)
@@ -172,12 +212,20 @@ StorageResult MacroFiles::removeMacro(const QString& name)
     return m_list.remove(name);
 }
 
-StorageResult MacroFiles::exportMacro(const QString& name, const QString& target)
+StorageResult MacroFiles::exportMacro(const QString& name, const QString& target, bool replace)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
     if (!result.isOk())
         return result;
+    const QFileInfo existing(target);
+    // Exporting a macro onto its own file leaves it as it is; removing the
+    // target first would delete the macro.
+    if (existing.exists() && existing.canonicalFilePath() == QFileInfo(path).canonicalFilePath())
+        return StorageResult::success();
+    // Only a regular file is written over: never a folder, a link or a device.
+    if (replace && QFileInfo::exists(path) && existing.isFile() && !existing.isSymLink())
+        QFile::remove(target);
     if (QFileInfo::exists(target))
         return StorageResult::failure(
             QCoreApplication::translate("MacroFiles", "%1 exists already and was left as it was.")

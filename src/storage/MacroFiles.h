@@ -36,11 +36,21 @@ public:
 
     // "name_<n>" with the smallest n whose file does not exist.
     QString newMacroName() const;
+    // `base` when no macro of that name exists (as a file or in the list),
+    // else "base_<n>" with the smallest free n from firstSuffix upward; empty
+    // when base or the suffixed name is not a safe name.
+    QString freeName(const QString& base, int firstSuffix) const;
+    // Renames a macro's file and its list entry to `requested`, or to
+    // "requested_<n>" (n from 1) when that name is taken; finalName receives
+    // the name used. A name that is not safe is refused with its reason.
+    StorageResult renameMacro(const QString& oldName, const QString& requested, QString* finalName = nullptr);
     // Saves an empty macro (default delay 10, loop time 1) under a new name
     // and lists it; fails when the list is full.
     StorageResult createMacro(QString* name);
     StorageResult removeMacro(const QString& name);
-    StorageResult exportMacro(const QString& name, const QString& target);
+    // Copies the macro's file to target. An existing target is left as it
+    // is, unless replace says the user chose to write over it.
+    StorageResult exportMacro(const QString& name, const QString& target, bool replace = false);
     // Copies a macro file into the macro folder under its own base name and
     // lists it; refused with "Macro Exist!" when that name is taken.
     StorageResult importMacro(const QString& source, QString* importedName = nullptr);

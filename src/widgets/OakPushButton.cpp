@@ -2,6 +2,8 @@
 
 #include "widgets/SkinImage.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 OakPushButton::OakPushButton(QWidget* parent) : QPushButton(parent)
@@ -71,10 +73,15 @@ void OakPushButton::paintEvent(QPaintEvent*)
         if (!isEnabled())
             painter.setOpacity(0.4);
         painter.drawPixmap(rect(), imageForState());
+        paintFocus(painter);
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
     const bool active = isDown() || m_highlighted || isChecked();
+    // A text button sits on a panel of its own, lighter under the pointer.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_hovered && isEnabled() ? QColor(0x34, 0x38, 0x41) : QColor(0x2C, 0x30, 0x38));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     if (active || m_hovered) {
         QColor frame = m_themeColor;
         frame.setAlpha(active ? 255 : 120);
@@ -85,4 +92,41 @@ void OakPushButton::paintEvent(QPaintEvent*)
     painter.setPen(isEnabled() ? (active ? m_themeColor : QColor(220, 222, 226)) : QColor(110, 112, 118));
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
+    paintFocus(painter);
+}
+
+// Keyboard users always see where they are: a dashed ring in the accent.
+void OakPushButton::paintFocus(QPainter& painter)
+{
+    if (!hasFocus() || !m_keyboardFocus)
+        return;
+    painter.setOpacity(1.0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(m_themeColor, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+}
+
+void OakPushButton::focusInEvent(QFocusEvent* event)
+{
+    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+                      event->reason() == Qt::ShortcutFocusReason;
+    QPushButton::focusInEvent(event);
+}
+
+void OakPushButton::focusOutEvent(QFocusEvent* event)
+{
+    m_keyboardFocus = false;
+    QPushButton::focusOutEvent(event);
+}
+
+// Enter presses a button as Space does, also outside dialogs.
+void OakPushButton::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        animateClick();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -42,13 +42,19 @@ protected:
 #endif
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QPixmap imageForState() const;
+    void paintFocus(QPainter& painter);
 
     // Paths of the readable images; an empty path when missing.
     QString m_images[3];
     QColor m_themeColor{255, 0, 0};
     bool m_hovered = false;
     bool m_highlighted = false;
+    // The focus came from the keyboard: show where it is.
+    bool m_keyboardFocus = false;
 };

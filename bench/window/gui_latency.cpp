@@ -1,0 +1,146 @@
+// How responsive the main window stays: a scripted session on the virtual
+// mouse in real time (100 status reports with profile, DPI and rate changes,
+// slot changes, tab switches, a receiver unplug and replug, a language
+// switch) while a probe measures how late the event loop runs. Also the time
+// from a status report to the header showing it, and from a slot change to
+// the pages showing the slot.
+
+#include "app/LatencyProbe.h"
+#include "device/DeviceSession.h"
+#include "storage/ProfileWorkspace.h"
+#include "support/WindowRig.h"
+#include "widgets/OakBatteryBar.h"
+#include "widgets/OakPushButton.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTextStream>
+#include <algorithm>
+
+namespace {
+
+constexpr int kReports = 100;
+constexpr int kStepMs = 15;
+constexpr int kRates[] = {1, 2, 4, 8};
+
+void discardMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+void chooseLanguage(WindowRig& rig, int index)
+{
+    if (auto* button = rig.find<OakPushButton>(QStringLiteral("languageButton")))
+        button->menu()->actions().at(index)->trigger();
+}
+
+// One step of the script; the status report goes the way the poll's does.
+void step(WindowRig& rig, int i)
+{
+    MousecfgWidget& window = rig.window();
+    if (i % 7 == 3)
+        window.changeSlot((i / 7) % 5, false);
+    if (i % 5 == 0)
+        window.showTab((i / 5) % 4);
+    if (i % 10 == 9)
+        rig.mouse().pressDpiButton();
+    if (i == 40)
+        rig.mouse().unplug(VirtualIdentity::Receiver);
+    if (i == 46)
+        rig.mouse().plug(VirtualIdentity::Receiver);
+    if (i == 70)
+        chooseLanguage(rig, 1);
+    if (i == 85)
+        chooseLanguage(rig, 0);
+    Q_EMIT rig.session().RefreshStatus(0, quint8(i % 4), quint8(kRates[i % 4]), 0);
+    Q_EMIT rig.session().RefreshBatteryStatus(0, quint8(40 + i % 40), 0);
+}
+
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+// From a queued status report to the header showing it, as the poll delivers.
+QVector<double> reportToHeader(WindowRig& rig)
+{
+    auto* bar = rig.find<OakBatteryBar>(QStringLiteral("batteryBar"));
+    DeviceSession* session = &rig.session();
+    QVector<double> ms;
+    for (int i = 0; i < 20; ++i) {
+        const quint8 level = quint8(10 + i);
+        QElapsedTimer timer;
+        timer.start();
+        QMetaObject::invokeMethod(
+            session, [session, level] { Q_EMIT session->RefreshBatteryStatus(0, level, 0); },
+            Qt::QueuedConnection);
+        while (bar->value() != level + 15)
+            QCoreApplication::processEvents();
+        bar->repaint();
+        ms << timer.nsecsElapsed() / 1e6;
+    }
+    return ms;
+}
+
+// From a slot change to the pages and the name editor showing the slot.
+QVector<double> slotToPages(WindowRig& rig)
+{
+    auto* name = rig.find<QLineEdit>(QStringLiteral("profileNameEditor"));
+    QVector<double> ms;
+    for (int i = 0; i < 20; ++i) {
+        const int slot = (i % 4) + 1;
+        QElapsedTimer timer;
+        timer.start();
+        rig.window().changeSlot(slot, false);
+        rig.window().repaint();
+        ms << timer.nsecsElapsed() / 1e6;
+        if (name->text() != rig.workspace().slotName(slot))
+            return {};
+    }
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    qInstallMessageHandler(discardMessage);
+    QTextStream out(stdout);
+
+    WindowRig rig(VirtualMouseOptions::demo());
+    MousecfgWidget& window = rig.open();
+    window.show();
+    QTest::qWait(500);
+
+    LatencyProbe probe;
+    probe.start();
+    QVector<QPair<double, int>> slowest;
+    for (int i = 0; i < kReports; ++i) {
+        QElapsedTimer stepTimer;
+        stepTimer.start();
+        step(rig, i);
+        slowest.append({stepTimer.nsecsElapsed() / 1e6, i});
+        QTest::qWait(kStepMs);
+    }
+    std::sort(slowest.begin(), slowest.end(), [](auto a, auto b) { return a.first > b.first; });
+    for (int i = 0; i < 5; ++i)
+        out << QString::asprintf("  slow step %d: %.2f ms\n", slowest[i].second, slowest[i].first);
+    QTest::qWait(600); // the replug's pause and the poll's restart
+    probe.stop();
+
+    out << "scripted session: " << probe.delaysUs().size() << " probe firings\n";
+    out << QString::asprintf(
+        "  event-loop delay: worst %.2f ms, 99th percentile %.2f ms (goal: under 16 ms)\n",
+        probe.worstUs() / 1000.0, probe.percentileUs(99) / 1000.0);
+    const QVector<double> header = reportToHeader(rig);
+    const QVector<double> pages = slotToPages(rig);
+    out << QString::asprintf("  status report to header: median %.3f ms, worst %.3f ms\n", median(header),
+                             header.isEmpty() ? 0 : *std::max_element(header.begin(), header.end()));
+    out << QString::asprintf("  slot change to pages: median %.3f ms, worst %.3f ms\n", median(pages),
+                             pages.isEmpty() ? 0 : *std::max_element(pages.begin(), pages.end()));
+    return pages.isEmpty() ? 1 : 0;
+}

@@ -1,0 +1,9 @@
+#include "widgets/OakLineEdit.h"
+
+OakLineEdit::OakLineEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void OakLineEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    Q_EMIT oakLostFocus();
+}
