@@ -1,10 +1,10 @@
 #include "app/MousecfgWidget.h"
 
 #include "QtCompat.h"
-#include "app/BasicPrompts.h"
 #include "app/CommitController.h"
 #include "app/DeviceDiscovery.h"
 #include "app/DisconnectWarning.h"
+#include "app/FirmwareUpdate.h"
 #include "app/LanguageSwitcher.h"
 #include "app/LightingPreview.h"
 #include "app/PageHost.h"
@@ -15,6 +15,7 @@
 #include "app/TrayController.h"
 #include "app/WindowControls.h"
 #include "app/WindowDragger.h"
+#include "app/WindowPrompts.h"
 #include "device/DeviceSession.h"
 #include "hid/DeviceLink.h"
 #include "platform/DeviceNotifier.h"
@@ -296,7 +297,7 @@ void MousecfgWidget::buildPages()
 
 void MousecfgWidget::buildProfileBar()
 {
-    m_prompts = std::make_unique<BasicPrompts>(this, m_ui);
+    m_prompts = std::make_unique<WindowPrompts>(this, m_ui);
     m_operations = new ProfileOperations(*m_workspace, *m_commit, m_model, *m_prompts, this);
     m_operations->setObjectName(QStringLiteral("profileOperations"));
     m_profileBar = new ProfileBar(m_ui, m_setup.paths, *m_operations, this);
@@ -307,6 +308,11 @@ void MousecfgWidget::buildProfileBar()
             [this](int) { m_profileBar->showCurrentSlot(m_workspace->currentSlot()); });
     connect(m_operations, &ProfileOperations::hideRequested, this, &QWidget::hide);
     connect(m_operations, &ProfileOperations::tabRequested, this, &MousecfgWidget::showTab);
+    if (ProgramLauncher* launcher = m_setup.platform.launcher.get()) {
+        auto* firmware = new FirmwareUpdate(*m_session, m_setup.paths, *launcher, *m_prompts, this);
+        firmware->setObjectName(QStringLiteral("firmwareUpdate"));
+        connect(this, &MousecfgWidget::firmwareUpdateRequested, firmware, &FirmwareUpdate::start);
+    }
     m_operations->reloadLibrary();
     refreshPages();
 }

@@ -11,7 +11,7 @@
 #include <memory>
 
 class AppConfig;
-class BasicPrompts;
+class WindowPrompts;
 class CommitController;
 class DeviceDiscovery;
 class DeviceSession;
@@ -124,7 +124,7 @@ private:
     DeviceDiscovery* m_discovery = nullptr;
     PageHost* m_pages = nullptr;
     CommitController* m_commit = nullptr;
-    std::unique_ptr<BasicPrompts> m_prompts;
+    std::unique_ptr<WindowPrompts> m_prompts;
     ProfileOperations* m_operations = nullptr;
 
     StatusHeader* m_header = nullptr;

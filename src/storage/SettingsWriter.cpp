@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QSaveFile>
 
 SettingsWriter::SettingsWriter(const QString& filePath)
@@ -15,11 +17,17 @@ SettingsWriter::SettingsWriter(const QString& filePath)
 {
     const QString folder = QFileInfo(filePath).absolutePath();
     m_folderReady = !m_notAFile && QDir().mkpath(folder) && QFileInfo(folder).isWritable();
-    // What the file holds stays, except values of types our files do not
-    // hold, which the reader drops.
-    if (!m_notAFile)
-        m_keys = IniReader(filePath).keys();
 }
+
+namespace {
+
+QMutex& fileLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+} // namespace
 
 StorageResult SettingsWriter::finish()
 {
@@ -34,8 +42,14 @@ StorageResult SettingsWriter::finish()
                                         "Could not save %1: its folder cannot be created or written.")
                 .arg(m_filePath));
     }
+    // What the file holds now stays, except values of types our files do not
+    // hold, which the reader drops.
+    const QMutexLocker locker(&fileLock());
+    QSettings::SettingsMap keys = IniReader(m_filePath).keys();
+    for (auto it = m_keys.cbegin(); it != m_keys.cend(); ++it)
+        keys.insert(it.key(), it.value());
     QSaveFile file(m_filePath);
-    const QByteArray text = IniText::serialise(m_keys);
+    const QByteArray text = IniText::serialise(keys);
     if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
         return StorageResult::success();
     qCWarning(lcStorage) << "write failed for" << m_filePath << file.errorString();

@@ -6,10 +6,13 @@
 #include <QString>
 #include <QVariant>
 
-// One write to an INI file: takes the keys the file holds (IniReader), the
-// keys set on it, and on finish() writes them all at once, atomically, and
-// says whether the file reached the disk. The text is IniText's, which
-// QSettings reads too; what is not a regular file is never opened.
+// One write to an INI file: on finish() takes the keys the file holds then
+// (IniReader) with the keys set on the writer over them, writes them all at
+// once, atomically, and says whether the file reached the disk. Reading and
+// writing happen under one lock for the whole program, so two threads saving
+// the same file (the apply worker and the window) never undo each other's
+// keys. The text is IniText's, which QSettings reads too; what is not a
+// regular file is never opened.
 class SettingsWriter
 {
 public:

@@ -4,6 +4,8 @@
 
 #include "device/DeviceSession.h"
 #include "hid/DeviceLink.h"
+#include "storage/IniReader.h"
+#include "storage/SettingsWriter.h"
 #include "widgets/OakProcessDialog.h"
 
 #include <QDir>
@@ -176,4 +178,21 @@ void ApplyTest::windowAndCommandLineSendTheSameBytes()
             fromTool.append(QString::fromLatin1(line));
     }
     QCOMPARE(fromTool, fromWindow);
+}
+
+// The window saves the battery level while the apply worker saves the set:
+// neither save may bring back what the file held before the other.
+void ApplyTest::overlappingSavesKeepEachOthersKeys()
+{
+    TempAppDir app;
+    const QString file = app.paths().configFile();
+    SettingsWriter battery(file);
+    battery.setValue(QStringLiteral("Config/Battery"), 77);
+    SettingsWriter apply(file);
+    apply.setValue(QStringLiteral("Config/LiftHigh"), 2);
+    QVERIFY(apply.finish().isOk());
+    QVERIFY(battery.finish().isOk());
+    const IniReader saved(file);
+    QCOMPARE(saved.value(QStringLiteral("Config/LiftHigh")).toInt(), 2);
+    QCOMPARE(saved.value(QStringLiteral("Config/Battery")).toInt(), 77);
 }

@@ -14,4 +14,5 @@ private Q_SLOTS:
     void progressCountsToTotalAndDialogFollows();
     void replugDuringApplyWaitsForTheDownload();
     void windowAndCommandLineSendTheSameBytes();
+    void overlappingSavesKeepEachOthersKeys();
 };

@@ -86,28 +86,29 @@ void OsdTest::recordBytes()
 void OsdTest::missingCompanionIsStartedFiveTimesWithoutBlocking()
 {
     int starts = 0;
-    LocalOsdClient client(
-        uniqueServerName(),
-        [&] {
-            ++starts;
-            return false;
-        },
-        20);
+    // At the real pause between attempts, so that waiting it out on the
+    // spot would show as a stalled event loop.
+    LocalOsdClient client(uniqueServerName(), [&] {
+        ++starts;
+        return false;
+    });
     QSignalSpy dropped(&client, &LocalOsdClient::dropped);
     LatencyProbe probe;
     QElapsedTimer call;
     call.start();
     client.showText(QStringLiteral("125 HZ"), Qt::red);
     client.showText(QStringLiteral("250 HZ"), Qt::red);
-    QVERIFY(call.elapsed() < 16);
-    QVERIFY(dropped.wait(5000));
+    // A blocking start waits 500 ms per attempt; a loaded machine delays a
+    // timer tick by far less than that.
+    QVERIFY(call.elapsed() < 100);
+    QVERIFY(dropped.wait(10000));
     QCOMPARE(starts, LocalOsdClient::kMaxStarts);
     QVERIFY(!client.isWaiting());
-    QVERIFY2(probe.longestMs() < 50, qPrintable(QString::number(probe.longestMs())));
+    QVERIFY2(probe.longestMs() < 250, qPrintable(QString::number(probe.longestMs())));
 
     // The next text tries again from the start.
     client.showText(QStringLiteral("500 HZ"), Qt::red);
-    QVERIFY(dropped.wait(5000));
+    QVERIFY(dropped.wait(10000));
     QCOMPARE(starts, 2 * LocalOsdClient::kMaxStarts);
 }
 
