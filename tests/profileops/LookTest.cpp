@@ -2,9 +2,11 @@
 
 #include "app/osd/OsdWindow.h"
 #include "support/TempAppDir.h"
+#include "widgets/KitStyle.h"
 #include "widgets/OakMessageBox.h"
 #include "widgets/OakProcessDialog.h"
 #include "widgets/OakPushButton.h"
+#include "widgets/UiScale.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -78,6 +80,8 @@ void LookTest::messageBoxesFitTheirText()
     TempAppDir app;
     OakMessageBox box(nullptr, OakMessageBox::Kind(kind), QStringLiteral("Warning"), text, scale,
                       QColor(255, 125, 0), app.paths().skinFile(QStringLiteral("dongle2.png")));
+    // As over the window, whose kit style the box inherits.
+    box.setStyleSheet(KitStyle::styleSheet(QColor(255, 125, 0), UiScale::forLogicalDpi(96 * scale)));
     box.show();
     for (QLabel* label : box.findChildren<QLabel*>()) {
         if (label->text().isEmpty())
