@@ -257,14 +257,14 @@ void MousecfgWidget::buildControls()
 
 void MousecfgWidget::readModelDescription()
 {
-    m_model = ModelDescription::read(m_setup.paths, currentProductName());
+    m_model = ModelDescription::read(m_setup.paths, m_config->profileModelName());
     if (m_header)
         m_header->setModel(m_model.modelName, m_model.version);
 }
 
 void MousecfgWidget::loadProfiles()
 {
-    m_workspace->setModelName(currentProductName());
+    m_workspace->setModelName(m_config->profileModelName());
     const StorageResult loaded = m_workspace->load();
     if (!loaded.isOk())
         qWarning().noquote() << loaded.errorMessage();
@@ -319,7 +319,8 @@ void MousecfgWidget::buildProfileBar()
 
 void MousecfgWidget::writeDefaultProfile()
 {
-    const StorageResult written = ProfileSetStore(m_setup.paths, currentProductName()).writeDefaultProfile();
+    const StorageResult written =
+        ProfileSetStore(m_setup.paths, m_config->profileModelName()).writeDefaultProfile();
     if (!written.isOk())
         qWarning().noquote() << "cannot write the default profile:" << written.errorMessage();
 }

@@ -84,7 +84,7 @@ void applyPointerSpeedOf(CliSession& session, int slot)
 {
     ProfileSet set;
     const QStringList unreadable =
-        ProfileSetStore(session.paths(), AppConfig(session.paths()).currentProductName()).loadSet(set);
+        ProfileSetStore(session.paths(), AppConfig(session.paths()).profileModelName()).loadSet(set);
     const int speed = set.profiles[slot].mousespeed;
     if (!unreadable.isEmpty() || speed < PointerSpeed::kMinimum || speed > PointerSpeed::kMaximum) {
         qDebug("pointer speed of profile %d not applied: %d is not a stored speed", slot + 1, speed);
@@ -177,7 +177,7 @@ int apply(CliSession& session, const CliOptions&)
     AppConfig config(paths);
     ApplyJob job;
     job.paths = paths;
-    job.modelName = config.currentProductName();
+    job.modelName = config.profileModelName();
     // A slot that did not load would go out as an all-zero profile.
     ProfileSetStore store(paths, job.modelName);
     const QStringList unreadable = store.loadSet(job.working);

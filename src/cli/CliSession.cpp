@@ -33,7 +33,6 @@ CliSession::~CliSession()
 bool CliSession::open()
 {
     AppConfig config(m_paths);
-    ModelChoice::findAndOpen(link(), QString::fromLatin1(config.mouseListName()),
-                             config.currentProductName());
+    ModelChoice::findAndOpen(link(), QString::fromLatin1(config.mouseListName()), config.profileModelName());
     return link().vendorHandle() != nullptr;
 }

@@ -44,7 +44,7 @@ ConfigurationReport::ConfigurationReport(const AppPaths& paths)
 {
     AppConfig config(paths);
     const ProductDescription product(paths.productDescriptionFile());
-    m_productName = config.currentProductName();
+    m_productName = config.profileModelName();
     m_sensorType = config.mouseSensor();
     m_buttonCount = std::clamp(product.buttonCount(), 0, 16);
     const int stages = product.dpiStageCount();

@@ -90,7 +90,21 @@ QString AppConfig::currentProductName() const
 
 StorageResult AppConfig::setCurrentProductName(const QString& name)
 {
-    return writeValue("Config/CurrentProductName", name);
+    StorageResult result = writeValue("Config/CurrentProductName", name);
+    if (!name.isEmpty() && readText("Config/LastProductName") != name)
+        result += writeValue("Config/LastProductName", name);
+    return result;
+}
+
+QString AppConfig::profileModelName() const
+{
+    const char* const keys[] = {"Config/CurrentProductName", "Config/LastProductName", "Mouse_List/0"};
+    for (const char* key : keys) {
+        const QString name = readText(key);
+        if (!name.isEmpty())
+            return name;
+    }
+    return QString();
 }
 
 int AppConfig::colorId() const

@@ -37,8 +37,15 @@ public:
     int diff() const;
     StorageResult setDiff(int diff);
 
+    // The model attached now; empty while no mouse is attached.
     QString currentProductName() const;
+    // Also remembers a non-empty name as the last model seen.
     StorageResult setCurrentProductName(const QString& name);
+    // The model whose profiles the program edits and sends: the model
+    // attached now, else the last model seen, else the model the program
+    // looks for. It does not change when the mouse is unplugged, so a start
+    // without the mouse works on the same profile folder as one with it.
+    QString profileModelName() const;
 
     int colorId() const;
     // The theme colour; an index outside the table is clamped to it.

@@ -31,6 +31,16 @@ StorageResult copyFailed(const QString& source, const QString& target)
 ProfileFiles::ProfileFiles(const AppPaths& paths, const QString& modelName)
     : m_profileDir(paths.profileDir(modelName))
 {
+    if (!modelName.isEmpty())
+        m_earlierDir = paths.profileDir(QString());
+}
+
+QString ProfileFiles::earlierInstallFile(const QString& name) const
+{
+    if (m_earlierDir.isEmpty() || profilePath(name).isEmpty() || exists(name))
+        return QString();
+    const QString path = m_earlierDir + QLatin1Char('/') + name + kExtension;
+    return QFileInfo(path).isFile() ? path : QString();
 }
 
 QString ProfileFiles::existsMessage()
@@ -103,7 +113,8 @@ void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) c
     const QString path = name.isEmpty() ? m_profileDir + QLatin1Char('/') + kExtension : profilePath(name);
     if (path.isEmpty())
         qCWarning(lcStorage) << "profile name not usable as a file name:" << name;
-    loadProfile(profile, path);
+    const QString earlier = name.isEmpty() ? QString() : earlierInstallFile(name);
+    loadProfile(profile, earlier.isEmpty() ? path : earlier);
 }
 
 QString ProfileFiles::unreadableFile(const QString& name) const

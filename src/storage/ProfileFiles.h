@@ -22,6 +22,10 @@ public:
     QString profilePath(const QString& name) const;
     QString defaultProfilePath() const;
     bool exists(const QString& name) const;
+    // Earlier installs kept every model's profiles in one folder beside the
+    // configuration: the file of that name there, when the model's own folder
+    // has none and that one exists; empty otherwise.
+    QString earlierInstallFile(const QString& name) const;
 
     // Section "PROFILE" of any file: every field, the light-off and sleep-time
     // keys included. A missing file or key reads as 0, empty text or an
@@ -61,4 +65,5 @@ private:
     StorageResult checkedPath(const QString& name, QString* path) const;
 
     QString m_profileDir;
+    QString m_earlierDir;
 };

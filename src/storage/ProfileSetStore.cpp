@@ -41,8 +41,15 @@ StorageResult ProfileSetStore::createMissingProfiles(ProfileSet& set)
         if (name.isEmpty() || m_files.profilePath(name).isEmpty() || m_files.exists(name))
             continue;
         ProfileData& profile = set.profiles[i];
-        ProfileDefaults::resetProfile(profile, m_product);
-        profile.ProfileName = name;
+        // A profile an earlier install kept outside the model's folder moves
+        // in with the model rather than being replaced by the factory one.
+        const QString earlier = m_files.earlierInstallFile(name);
+        if (earlier.isEmpty()) {
+            ProfileDefaults::resetProfile(profile, m_product);
+            profile.ProfileName = name;
+        } else {
+            ProfileFiles::loadProfile(profile, earlier);
+        }
         result += m_files.saveNamedProfile(profile, name);
     }
     return result;

@@ -92,6 +92,7 @@ class TestCli : public QObject
 private slots:
     void applyWritesTheStoredConfiguration();
     void firstRunSendsTheFactoryProfile();
+    void profilesStayWithTheModelWhileUnplugged();
     void traceShowsEveryReport();
     void statusAndDevicesAsJson();
     void showReadsTheStoredConfiguration();
@@ -127,6 +128,43 @@ void TestCli::firstRunSendsTheFactoryProfile()
                                                QStringLiteral("/Profile %1.prof").arg(slot));
         QCOMPARE(profile.buttons[0].Fun, 1);
     }
+}
+
+// The hot-plug routine blanks the current model while no mouse is attached;
+// the profile folder stays the last model's, and profiles an earlier install
+// kept in the shared folder move into the model's folder instead of being
+// replaced by the factory profile.
+void TestCli::profilesStayWithTheModelWhileUnplugged()
+{
+    const QStringList apply = {QStringLiteral("--virtual"), QStringLiteral("--dump-device"),
+                               QStringLiteral("apply")};
+    const QStringList sentKeys = {QStringLiteral("buttonSlots"), QStringLiteral("performance"),
+                                  QStringLiteral("options"), QStringLiteral("dpiStages")};
+    TempAppDir app;
+    storeConfiguration(app, storedSet());
+    const QJsonObject attached = runTool(QStringList{QStringLiteral("--app-dir"), app.path()} + apply).json();
+    QVERIFY(!attached.isEmpty());
+    QVERIFY(AppConfig(app.paths()).setCurrentProductName(QString()).isOk());
+    const Run unplugged = runTool(QStringList{QStringLiteral("--app-dir"), app.path()} + apply);
+    QCOMPARE(unplugged.exitCode, 0);
+    for (const QString& key : sentKeys)
+        QCOMPARE(unplugged.json().value(key), attached.value(key));
+
+    TempAppDir earlier;
+    const QString model = AppConfig(earlier.paths()).currentProductName();
+    ProfileData right;
+    right.buttons[0].Fun = 2;
+    right.buttons[1].Fun = 1;
+    QVERIFY(ProfileFiles::saveProfile(right, earlier.paths().profileDir(QString()) +
+                                                 QStringLiteral("/Profile 1.prof"))
+                .isOk());
+    const Run moved = runTool(QStringList{QStringLiteral("--app-dir"), earlier.path()} + apply);
+    QCOMPARE(moved.exitCode, 0);
+    QCOMPARE(moved.json().value(QStringLiteral("buttonSlots")).toArray().at(0).toString(),
+             QStringLiteral("82 00 00 00"));
+    ProfileData stored;
+    ProfileFiles::loadProfile(stored, earlier.paths().profileDir(model) + QStringLiteral("/Profile 1.prof"));
+    QCOMPARE(stored.buttons[0].Fun, 2);
 }
 
 void TestCli::applyWritesTheStoredConfiguration()

@@ -104,7 +104,7 @@ void TestDpiTabEndToEnd::straddlingStageIsSentAsShown()
     const QString shownY = row->findChild<QLabel*>(QStringLiteral("yLabel"))->text();
 
     QVERIFY(applyAndWait(rig));
-    const auto& sent = rig.mouse().state().dpiStages[2];
+    const auto sent = rig.mouse().state().dpiStages[2];
     QCOMPARE(shownX, QStringLiteral("X:%1").arg(decodedDpi3389(sent[0], sent[1], sent[2])));
     QCOMPARE(shownY, QStringLiteral("Y:%1").arg(decodedDpi3389(sent[0], sent[3], sent[4])));
     QCOMPARE(shownY, QStringLiteral("Y:16000"));

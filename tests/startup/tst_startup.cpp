@@ -1,5 +1,6 @@
 #include "app/MousecfgWidget.h"
 #include "app/VirtualMouseMenu.h"
+#include "storage/AppConfig.h"
 #include "storage/ProfileWorkspace.h"
 #include "support/WindowRig.h"
 #include "widgets/OakPushButton.h"
@@ -163,9 +164,13 @@ private Q_SLOTS:
         // The saved state is what the files hold, before the system's speed.
         QVERIFY(workspace.saved().current().mousespeed != 17);
         QVERIFY(workspace.hasUnsavedChanges());
-        // With no mouse there is no current model: the configuration's own folder.
-        QVERIFY(
-            QFileInfo::exists(rig.paths().profileDir(QString()) + QStringLiteral("/DefaultProfile.prof")));
+        // With no mouse the profiles stay in the last model's folder; the
+        // shared folder of earlier installs gets nothing.
+        QCOMPARE(AppConfig(rig.paths()).currentProductName(), QString());
+        const QString model = AppConfig(rig.paths()).profileModelName();
+        QCOMPARE(model, QStringLiteral("Wren W8"));
+        QVERIFY(QFileInfo::exists(rig.paths().profileDir(model) + QStringLiteral("/DefaultProfile.prof")));
+        QVERIFY(!QFileInfo::exists(rig.paths().profileDir(QString()) + QStringLiteral("/Profile 1.prof")));
     }
 
     void windowTakesTheShapeOfItsBackground()
