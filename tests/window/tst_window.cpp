@@ -2,6 +2,7 @@
 #include "app/MousecfgWidget.h"
 #include "app/ProfileOperations.h"
 #include "device/DeviceSession.h"
+#include "protocol/DpiRule.h"
 #include "protocol/StatusDisplay.h"
 #include "storage/AppConfig.h"
 #include "storage/ProfileWorkspace.h"
@@ -204,7 +205,12 @@ private Q_SLOTS:
         QCOMPARE(int(workspace.current().pollrate), 3);
         const QStringList shown = rig.onScreenDisplay().texts();
         QCOMPARE(shown.size(), 2);
-        QVERIFY(shown.first().startsWith(QStringLiteral("DPI %1:").arg((stage + 1) % 4 + 1)));
+        // The stage's DPI as the DPI page shows it, never 0 for a stage in use.
+        const int next = (stage + 1) % 4;
+        const int dpi = DpiRule::levelToDpi(AppConfig(rig.paths()).mouseSensor(),
+                                            int(workspace.current().stages[next].x));
+        QVERIFY(dpi > 0);
+        QCOMPARE(shown.first(), QStringLiteral("DPI %1:%2").arg(next + 1).arg(dpi));
         QCOMPARE(shown.last(), QString()); // code 3 names no rate
         window.slotRefreshRate(8);
         QCOMPARE(rig.onScreenDisplay().texts().last(), QStringLiteral("125 HZ"));
