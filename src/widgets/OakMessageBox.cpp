@@ -10,6 +10,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace {
+
+// The interface font's size at scale 1 when the language names none.
+constexpr int kDefaultFontPixels = 13;
+
+} // namespace
+
 OakMessageBox::OakMessageBox(QWidget* parent, Kind kind, const QString& title, const QString& text,
                              double scale, const QColor& themeColor, const QString& pictureFile)
     : QDialog(parent), m_kind(kind), m_themeColor(themeColor)
@@ -19,6 +26,12 @@ OakMessageBox::OakMessageBox(QWidget* parent, Kind kind, const QString& title, c
     setModal(true);
     const auto px = [scale](int design) { return int(design * scale); };
     setFixedWidth(px(360));
+    // A dialog is a window of its own and does not inherit its parent's font:
+    // take the window's interface font, or the default size at this scale.
+    QFont textFont = parent ? parent->window()->font() : font();
+    if (textFont.pixelSize() <= 0)
+        textFont.setPixelSize(px(kDefaultFontPixels));
+    setFont(textFont);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(px(20), px(16), px(20), px(16));
@@ -26,6 +39,7 @@ OakMessageBox::OakMessageBox(QWidget* parent, Kind kind, const QString& title, c
 
     m_title = new QLabel(title, this);
     m_title->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(themeColor.name()));
+    m_title->setFont(textFont); // a label with its own style sheet takes no font from the dialog
     layout->addWidget(m_title);
 
     if (kind == TellWithReceiver) {
@@ -45,6 +59,7 @@ OakMessageBox::OakMessageBox(QWidget* parent, Kind kind, const QString& title, c
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setStyleSheet(QStringLiteral("color: #e6e8ec;"));
+    m_text->setFont(textFont);
     layout->addWidget(m_text);
 
     auto* buttons = new QHBoxLayout;
