@@ -10,6 +10,7 @@
 #include "widgets/OakBatteryBar.h"
 #include "widgets/OakLabel.h"
 #include "widgets/OakLineEdit.h"
+#include "widgets/OakMessageBox.h"
 #include "widgets/OakPushButton.h"
 
 #include <QAccessible>
@@ -308,6 +309,16 @@ private Q_SLOTS:
         MousecfgWidget& window = rig.open();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The start-up warning shows the window again when it comes: let it
+        // come first, so that it cannot undo the Cancel below.
+        const auto warningBox = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<OakMessageBox*>(w) && w->isVisible())
+                    return w;
+            return static_cast<QWidget*>(nullptr);
+        };
+        QTRY_VERIFY(warningBox());
+        warningBox()->close();
         // Tab follows the layout: the tabs first, then the window buttons,
         // then the profile column down to OK, Cancel and Apply.
         QWidget* lighting = button(rig, "lightingTab");
