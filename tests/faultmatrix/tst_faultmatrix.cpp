@@ -131,6 +131,13 @@ QString scratchTemplate()
 }
 
 // One apply on a fresh virtual mouse in a fresh copy of the stored state.
+// A status query as written (after its report id) or a status reply as read.
+bool isPollReport(const QByteArray& bytes)
+{
+    static const QByteArray status = QByteArray::fromHex("0aaaffdd");
+    return bytes.startsWith(status) || bytes.mid(1).startsWith(status);
+}
+
 class ApplyRun
 {
 public:
@@ -155,7 +162,13 @@ public:
     // Applies and waits for the outcome; runs observer on every report.
     bool apply(std::function<void(const TraceRecord&)> observer, ApplyOutcome& outcome)
     {
-        m_mouse->setTraceObserver(std::move(observer));
+        // The poll starts again as soon as the apply ends, before the
+        // session reports back: its status queries and replies are not the
+        // apply's transfers.
+        m_mouse->setTraceObserver([observer = std::move(observer)](const TraceRecord& record) {
+            if (!isPollReport(record.bytes))
+                observer(record);
+        });
         ApplyJob job;
         job.paths = m_paths;
         job.modelName = kModel;
