@@ -29,9 +29,6 @@ Q_LOGGING_CATEGORY(lcWindowStatus, "mousecfg.window")
 
 namespace {
 
-// The interface font's size when the language names none, in design pixels.
-constexpr int kDefaultFontPixels = 13;
-
 bool vendorPresent(const DeviceLink& link, InterfaceSlot slot)
 {
     const QVector<DeviceEntry> entries = link.entries();
@@ -272,7 +269,8 @@ void MousecfgWidget::applyFont()
     QFont font = QApplication::font();
     if (!configured.family.isEmpty())
         font.setFamily(configured.family);
-    font.setPixelSize(m_ui.scaled(configured.pixelSize > 0 ? configured.pixelSize : kDefaultFontPixels));
+    font.setPixelSize(
+        m_ui.scaled(configured.pixelSize > 0 ? configured.pixelSize : UiSettings::kDefaultFontPixels));
     m_ui.setFont(font);
     setFont(font);
     QToolTip::setFont(font);

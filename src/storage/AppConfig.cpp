@@ -98,9 +98,10 @@ StorageResult AppConfig::setCurrentProductName(const QString& name)
 
 QString AppConfig::profileModelName() const
 {
+    const IniReader file(filePath());
     const char* const keys[] = {"Config/CurrentProductName", "Config/LastProductName", "Mouse_List/0"};
     for (const char* key : keys) {
-        const QString name = readText(key);
+        const QString name = SettingsValues::readText(file, QLatin1String(key));
         if (!name.isEmpty())
             return name;
     }

@@ -2,6 +2,7 @@
 
 #include "widgets/OakPushButton.h"
 #include "widgets/SkinImage.h"
+#include "widgets/UiSettings.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,13 +10,6 @@
 #include <QPainterPath>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-// The interface font's size at scale 1 when the language names none.
-constexpr int kDefaultFontPixels = 13;
-
-} // namespace
 
 OakMessageBox::OakMessageBox(QWidget* parent, Kind kind, const QString& title, const QString& text,
                              double scale, const QColor& themeColor, const QString& pictureFile)
@@ -30,7 +24,7 @@ OakMessageBox::OakMessageBox(QWidget* parent, Kind kind, const QString& title, c
     // take the window's interface font, or the default size at this scale.
     QFont textFont = parent ? parent->window()->font() : font();
     if (textFont.pixelSize() <= 0)
-        textFont.setPixelSize(px(kDefaultFontPixels));
+        textFont.setPixelSize(px(UiSettings::kDefaultFontPixels));
     setFont(textFont);
 
     auto* layout = new QVBoxLayout(this);

@@ -15,6 +15,9 @@ class UiSettings : public QObject
 public:
     using QObject::QObject;
 
+    // The interface font's pixel size at scale 1 when the language names none.
+    static constexpr int kDefaultFontPixels = 13;
+
     const UiScale& scale() const { return m_scale; }
     int scaled(int designValue) const { return m_scale.scaled(designValue); }
     int languageIndex() const { return m_languageIndex; }
