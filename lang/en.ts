@@ -446,22 +446,6 @@
         <translation>DPI</translation>
     </message>
     <message>
-        <source>125 HZ</source>
-        <translation>125 HZ</translation>
-    </message>
-    <message>
-        <source>250 HZ</source>
-        <translation>250 HZ</translation>
-    </message>
-    <message>
-        <source>500 HZ</source>
-        <translation>500 HZ</translation>
-    </message>
-    <message>
-        <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
-    </message>
-    <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
     </message>
@@ -1134,22 +1118,6 @@
 <context>
     <name>OakReportRate</name>
     <message>
-        <source>125 HZ</source>
-        <translation>125 HZ</translation>
-    </message>
-    <message>
-        <source>250 HZ</source>
-        <translation>250 HZ</translation>
-    </message>
-    <message>
-        <source>500 HZ</source>
-        <translation>500 HZ</translation>
-    </message>
-    <message>
-        <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
-    </message>
-    <message>
         <source>REPORT RATE</source>
         <translation>REPORT RATE</translation>
     </message>
@@ -1405,6 +1373,13 @@
     <message>
         <source>The profile file %1 cannot be read.</source>
         <translation>The profile file %1 cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRate</name>
+    <message>
+        <source>%1 HZ</source>
+        <translation>%1 HZ</translation>
     </message>
 </context>
 <context>

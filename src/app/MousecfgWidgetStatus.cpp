@@ -21,6 +21,7 @@
 #include "widgets/OakMessageBox.h"
 #include "widgets/OakPushButton.h"
 
+#include "widgets/ReportRateText.h"
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QToolTip>
@@ -118,24 +119,7 @@ void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     m_workspace->current().pollrate = iRate;
     m_pages->refreshPage(QStringLiteral("reportRatePage"));
-    QString text;
-    switch (iRate) {
-    case 8:
-        text = tr("125 HZ");
-        break;
-    case 4:
-        text = tr("250 HZ");
-        break;
-    case 2:
-        text = tr("500 HZ");
-        break;
-    case 1:
-        text = tr("1000 HZ");
-        break;
-    default:
-        break;
-    }
-    sendToDisplay(text);
+    sendToDisplay(reportRateText(iRate));
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)

@@ -6,6 +6,8 @@
 #include "protocol/ReportRate.h"
 #include "storage/ProfileSet.h"
 
+#include "protocol/ReportRate.h"
+#include "widgets/ReportRateText.h"
 #include <QAction>
 #include <QButtonGroup>
 #include <QDebug>
@@ -14,29 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-
-namespace {
-
-// The menu lists the slowest rate first.
-QString rateText(int code)
-{
-    switch (code) {
-    case 8:
-        return OakReportRate::tr("125 HZ");
-    case 4:
-        return OakReportRate::tr("250 HZ");
-    case 2:
-        return OakReportRate::tr("500 HZ");
-    case 1:
-        return OakReportRate::tr("1000 HZ");
-    default:
-        return QString();
-    }
-}
-
-constexpr int kMenuCodes[] = {8, 4, 2, 1};
-
-} // namespace
 
 OakReportRate::OakReportRate(const PageEnvironment& environment, QWidget* parent)
     : EditorPage(environment, parent), m_rateCaption(new QLabel(this)), m_rateButton(new QPushButton(this)),
@@ -49,9 +28,10 @@ OakReportRate::OakReportRate(const PageEnvironment& environment, QWidget* parent
     m_liftCaption->setObjectName(QStringLiteral("liftCaption"));
     m_lift1->setObjectName(QStringLiteral("lift1"));
     m_lift2->setObjectName(QStringLiteral("lift2"));
-    for (int code : kMenuCodes) {
+    // The menu lists the slowest rate first.
+    for (auto rate = ReportRate::kRates.rbegin(); rate != ReportRate::kRates.rend(); ++rate) {
         QAction* action = m_rateMenu->addAction(QString());
-        action->setData(code);
+        action->setData(rate->code);
         connect(action, &QAction::triggered, this, &OakReportRate::onRateChosen);
     }
     m_rateButton->setMenu(m_rateMenu);
@@ -92,10 +72,10 @@ void OakReportRate::showRate()
 {
     if (!m_record)
         return;
-    if (rateText(m_record->pollrate).isEmpty())
+    if (reportRateText(m_record->pollrate).isEmpty())
         return;
     m_shownCode = m_record->pollrate;
-    m_rateButton->setText(rateText(m_shownCode));
+    m_rateButton->setText(reportRateText(m_shownCode));
 }
 
 void OakReportRate::onRateChosen()
@@ -105,7 +85,7 @@ void OakReportRate::onRateChosen()
         return;
     const int code = action->data().toInt();
     m_shownCode = code;
-    m_rateButton->setText(rateText(code));
+    m_rateButton->setText(reportRateText(code));
     if (!m_record)
         return;
     m_record->pollrate = quint8(code);
@@ -146,8 +126,8 @@ void OakReportRate::retranslate()
     m_lift1->setText(tr("1 mm"));
     m_lift2->setText(tr("2 mm"));
     for (QAction* action : m_rateMenu->actions())
-        action->setText(rateText(action->data().toInt()));
-    m_rateButton->setText(rateText(m_shownCode));
+        action->setText(reportRateText(action->data().toInt()));
+    m_rateButton->setText(reportRateText(m_shownCode));
     m_rateButton->setAccessibleDescription(tr("REPORT RATE"));
 }
 
