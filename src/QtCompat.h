@@ -7,6 +7,16 @@
 
 namespace compat {
 
+// Where a mouse event happened, in the widget's coordinates.
+inline QPoint position(const QMouseEvent* event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->position().toPoint();
+#else
+    return event->pos();
+#endif
+}
+
 inline QPoint globalPos(const QMouseEvent* event)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
@@ -25,6 +35,13 @@ namespace compat {
 using NativeEventResult = qintptr;
 #else
 using NativeEventResult = long;
+#endif
+
+// The argument of QWidget::enterEvent.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+using EnterEvent = QEnterEvent;
+#else
+using EnterEvent = QEvent;
 #endif
 
 } // namespace compat

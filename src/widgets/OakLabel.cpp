@@ -5,11 +5,7 @@
 
 OakLabel::OakLabel(QWidget* parent) : QLabel(parent) {}
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-void OakLabel::enterEvent(QEnterEvent* event)
-#else
-void OakLabel::enterEvent(QEvent* event)
-#endif
+void OakLabel::enterEvent(compat::EnterEvent* event)
 {
     Q_EMIT EnterSignal(this);
     QLabel::enterEvent(event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtCompat.h"
 #include <QLabel>
 
 // The label of the widget kit: says when the pointer comes over it and when
@@ -16,11 +17,7 @@ Q_SIGNALS:
     void clicked();
 
 protected:
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    void enterEvent(QEnterEvent* event) override;
-#else
-    void enterEvent(QEvent* event) override;
-#endif
+    void enterEvent(compat::EnterEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -34,11 +34,7 @@ void OakPushButton::setHighlighted(bool highlighted)
     update();
 }
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-void OakPushButton::enterEvent(QEnterEvent* event)
-#else
-void OakPushButton::enterEvent(QEvent* event)
-#endif
+void OakPushButton::enterEvent(compat::EnterEvent* event)
 {
     m_hovered = true;
     update();

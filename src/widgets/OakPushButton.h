@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtCompat.h"
 #include <QColor>
 #include <QPixmap>
 #include <QPushButton>
@@ -35,11 +36,7 @@ Q_SIGNALS:
     void OverSignal(OakPushButton* button, bool over);
 
 protected:
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    void enterEvent(QEnterEvent* event) override;
-#else
-    void enterEvent(QEvent* event) override;
-#endif
+    void enterEvent(compat::EnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

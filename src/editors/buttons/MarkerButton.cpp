@@ -56,11 +56,7 @@ void MarkerButton::paintEvent(QPaintEvent*)
     }
 }
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-void MarkerButton::enterEvent(QEnterEvent* event)
-#else
-void MarkerButton::enterEvent(QEvent* event)
-#endif
+void MarkerButton::enterEvent(compat::EnterEvent* event)
 {
     m_hover = true;
     update();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtCompat.h"
 #include <QAbstractButton>
 #include <QColor>
 
@@ -24,11 +25,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    void enterEvent(QEnterEvent* event) override;
-#else
-    void enterEvent(QEvent* event) override;
-#endif
+    void enterEvent(compat::EnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

@@ -1,6 +1,6 @@
 #include "editors/lighting/DefaultColorArea.h"
 
-#include "editors/lighting/PointerPosition.h"
+#include "QtCompat.h"
 #include "widgets/KitStyle.h"
 
 #include <QKeyEvent>
@@ -69,7 +69,7 @@ void DefaultColorArea::mouseReleaseEvent(QMouseEvent* event)
         return QWidget::mouseReleaseEvent(event);
     m_pressed = false;
     update();
-    if (rect().contains(pointerPosition(event)))
+    if (rect().contains(compat::position(event)))
         Q_EMIT ClickedSignal();
 }
 

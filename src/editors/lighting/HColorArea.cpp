@@ -1,6 +1,6 @@
 #include "editors/lighting/HColorArea.h"
 
-#include "editors/lighting/PointerPosition.h"
+#include "QtCompat.h"
 #include "protocol/ColourModel.h"
 #include "widgets/KitStyle.h"
 
@@ -95,13 +95,13 @@ void HColorArea::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     setFocus(Qt::MouseFocusReason);
-    pick(hueAt(pointerPosition(event).y()));
+    pick(hueAt(compat::position(event).y()));
 }
 
 void HColorArea::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() & Qt::LeftButton)
-        pick(hueAt(pointerPosition(event).y()));
+        pick(hueAt(compat::position(event).y()));
 }
 
 void HColorArea::mouseReleaseEvent(QMouseEvent* event)

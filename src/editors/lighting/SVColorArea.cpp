@@ -1,6 +1,6 @@
 #include "editors/lighting/SVColorArea.h"
 
-#include "editors/lighting/PointerPosition.h"
+#include "QtCompat.h"
 #include "protocol/ColourModel.h"
 #include "widgets/KitStyle.h"
 
@@ -112,13 +112,13 @@ void SVColorArea::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     setFocus(Qt::MouseFocusReason);
-    pickAt(pointerPosition(event));
+    pickAt(compat::position(event));
 }
 
 void SVColorArea::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() & Qt::LeftButton)
-        pickAt(pointerPosition(event));
+        pickAt(compat::position(event));
 }
 
 void SVColorArea::keyPressEvent(QKeyEvent* event)
