@@ -1,6 +1,6 @@
 #include "app/FirmwareUpdate.h"
 
-#include "app/UserPrompts.h"
+#include "editors/UserPrompts.h"
 #include "device/DeviceSession.h"
 #include "hid/DeviceLink.h"
 #include "platform/ProgramLauncher.h"

@@ -17,6 +17,7 @@
 #include "app/WindowDragger.h"
 #include "app/WindowPrompts.h"
 #include "device/DeviceSession.h"
+#include "device/StatusSync.h"
 #include "hid/DeviceLink.h"
 #include "platform/DeviceNotifier.h"
 #include "platform/PlatformServices.h"
@@ -45,7 +46,9 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
     : QWidget(parent), m_setup(setup), m_ui(setup.ui),
       m_backgrounds(setup.paths.skinFile(QStringLiteral("cfgMainback.png"))),
       m_config(std::make_unique<AppConfig>(setup.paths)),
-      m_pageEnvironment(setup.ui, m_model, setup.paths, setup.platform)
+      m_ownPrompts(setup.prompts ? nullptr : std::make_unique<WindowPrompts>(this, setup.ui)),
+      m_prompts(setup.prompts ? *setup.prompts : *m_ownPrompts),
+      m_pageEnvironment(setup.ui, m_model, setup.paths, setup.platform, m_prompts)
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
     // Start-up names the window after the product; a language change keeps it.
@@ -60,6 +63,7 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
     m_session->setObjectName(QStringLiteral("deviceSession"));
     m_workspace = new ProfileWorkspace(setup.paths, this);
     m_workspace->setObjectName(QStringLiteral("profileWorkspace"));
+    m_statusSync = std::make_unique<StatusSync>(*m_workspace);
     m_discovery = new DeviceDiscovery(*m_session, *m_config, this);
     m_discovery->setObjectName(QStringLiteral("deviceDiscovery"));
     m_warning = new DisconnectWarning(m_ui, m_setup.paths, *m_discovery, m_session->link(), this);
@@ -206,7 +210,6 @@ void MousecfgWidget::initDevices()
     connect(m_discovery, &DeviceDiscovery::reinitialiseDue, this, &MousecfgWidget::reinitialise);
     connect(m_discovery, &DeviceDiscovery::connectionChanged, this,
             &MousecfgWidget::refreshConnectionIndicator);
-    connect(m_session, &DeviceSession::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus);
     connect(m_session, &DeviceSession::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus);
     connect(m_session, &DeviceSession::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus);
     m_discovery->initialise();
@@ -276,8 +279,14 @@ void MousecfgWidget::readPointerSpeed()
     PointerSpeed* pointerSpeed = m_setup.platform.pointerSpeed.get();
     if (!pointerSpeed)
         return;
-    if (const std::optional<int> speed = pointerSpeed->readPointerSpeed())
-        m_workspace->current().mousespeed = quint8(*speed);
+    const std::optional<int> speed = pointerSpeed->readPointerSpeed();
+    if (!speed)
+        return;
+    // What the desktop uses is no edit of the user's: it is saved as well.
+    m_workspace->current().mousespeed = quint8(*speed);
+    ProfileSet saved = m_workspace->saved();
+    saved.profiles[m_workspace->currentSlot()].mousespeed = quint8(*speed);
+    m_workspace->markSaved(saved);
 }
 
 void MousecfgWidget::buildPages()
@@ -288,7 +297,6 @@ void MousecfgWidget::buildPages()
     m_lightingPreview = new LightingPreview(m_pageEnvironment, this);
     connect(m_workspace, &ProfileWorkspace::currentChanged, this, &MousecfgWidget::refreshPages);
     connect(m_pages, &PageHost::pageRequested, this, &MousecfgWidget::showTab);
-    connect(m_pages, &PageHost::messageRequested, this, &MousecfgWidget::showMessage);
     connect(m_pages, &PageHost::hostEnabled, this, &MousecfgWidget::slotEnableButtons);
     showTab(0);
     m_commit = new CommitController(*m_workspace, *m_session, *m_pages, m_model, this);
@@ -297,8 +305,7 @@ void MousecfgWidget::buildPages()
 
 void MousecfgWidget::buildProfileBar()
 {
-    m_prompts = std::make_unique<WindowPrompts>(this, m_ui);
-    m_operations = new ProfileOperations(*m_workspace, *m_commit, m_model, *m_prompts, this);
+    m_operations = new ProfileOperations(*m_workspace, *m_commit, m_model, m_prompts, this);
     m_operations->setObjectName(QStringLiteral("profileOperations"));
     m_profileBar = new ProfileBar(m_ui, m_setup.paths, *m_operations, this);
     // The mouse reports its first profile as the active one in every status
@@ -309,7 +316,7 @@ void MousecfgWidget::buildProfileBar()
     connect(m_operations, &ProfileOperations::hideRequested, this, &QWidget::hide);
     connect(m_operations, &ProfileOperations::tabRequested, this, &MousecfgWidget::showTab);
     if (ProgramLauncher* launcher = m_setup.platform.launcher.get()) {
-        auto* firmware = new FirmwareUpdate(*m_session, m_setup.paths, *launcher, *m_prompts, this);
+        auto* firmware = new FirmwareUpdate(*m_session, m_setup.paths, *launcher, m_prompts, this);
         firmware->setObjectName(QStringLiteral("firmwareUpdate"));
         connect(this, &MousecfgWidget::firmwareUpdateRequested, firmware, &FirmwareUpdate::start);
     }

@@ -11,6 +11,7 @@
 #include <memory>
 
 class AppConfig;
+class UserPrompts;
 class WindowPrompts;
 class CommitController;
 class DeviceDiscovery;
@@ -27,6 +28,8 @@ class QAction;
 class QMenu;
 class QScreen;
 class StatusHeader;
+class StatusSync;
+struct StatusChange;
 class TabBar;
 class TrayController;
 
@@ -60,14 +63,7 @@ public Q_SLOTS:
 
     void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
     void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    void slotRefreshProfile(quint8 iProfile);
-    void slotRefreshDPIStage(quint8 iDPI);
-    void slotRefreshRate(quint8 iRate);
-    void slotRefreshWriteStatus(quint8 iStatus);
-    void slotLiftChange(quint8 iLift);
     void slotEnableButtons(bool bEnable);
-    void slotGotoMacro(quint8 iMacro);
-    void slotPopOneClickBox();
     // Shows a tab; the lighting tab falls back to the button tab on a model
     // without lighting.
     void showTab(int tab);
@@ -85,6 +81,10 @@ protected:
     bool nativeEvent(const QByteArray& eventType, void* message, compat::NativeEventResult* result) override;
 
 private:
+    // What a status report changed, shown: slot, stage and rate.
+    void slotRefreshProfile(const StatusChange& change);
+    void slotRefreshDPIStage(const StatusChange& change, int stage);
+    void slotRefreshRate(const StatusChange& change, int rate);
     void applyScale(const QScreen* screen, bool centre);
     void followScreen();
     void registerDeviceNotifications();
@@ -107,7 +107,6 @@ private:
     void placeControls();
     void orderFocus();
     void updateTray();
-    void showMessage(const QString& message);
     void sendToDisplay(const QString& text);
 
     QString currentProductName() const;
@@ -118,13 +117,15 @@ private:
     BackgroundCache m_backgrounds;
     std::unique_ptr<AppConfig> m_config;
     ModelDescription m_model;
+    std::unique_ptr<WindowPrompts> m_ownPrompts;
+    UserPrompts& m_prompts;
     PageEnvironment m_pageEnvironment;
     DeviceSession* m_session = nullptr;
     ProfileWorkspace* m_workspace = nullptr;
+    std::unique_ptr<StatusSync> m_statusSync;
     DeviceDiscovery* m_discovery = nullptr;
     PageHost* m_pages = nullptr;
     CommitController* m_commit = nullptr;
-    std::unique_ptr<WindowPrompts> m_prompts;
     ProfileOperations* m_operations = nullptr;
 
     StatusHeader* m_header = nullptr;

@@ -11,6 +11,7 @@
 #include "app/TabBar.h"
 #include "app/TrayController.h"
 #include "device/DeviceSession.h"
+#include "device/StatusSync.h"
 #include "hid/DeviceLink.h"
 #include "platform/PlatformServices.h"
 #include "protocol/DpiRule.h"
@@ -64,74 +65,50 @@ void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRat
 {
     qCDebug(lcWindowStatus).noquote() << QString::asprintf(
         "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
-    // A reply that names no slot is garbage: it would index past the set.
     // A report still queued when an apply began tells of the state that the
     // apply is replacing: it must not undo the profile being sent.
-    if (iProfile >= ProfileSet::kProfiles || m_session->isApplying())
+    if (m_session->isApplying())
         return;
-    if (iProfile != m_workspace->currentSlot())
-        slotRefreshProfile(iProfile);
-    const ProfileData& record = m_workspace->working().profiles[iProfile];
-    if (iDPI != record.dpi && iDPI < ModelDescription::kMaxDpiStages)
-        slotRefreshDPIStage(iDPI);
-    if (iRate != record.pollrate)
-        slotRefreshRate(iRate);
+    const StatusChange change = m_statusSync->take(MouseStatus{iProfile, iDPI, iRate});
+    if (!change.written.isOk())
+        qCWarning(lcWindowStatus).noquote() << change.written.errorMessage();
+    if (change.slotChanged)
+        slotRefreshProfile(change);
+    if (change.stageChanged)
+        slotRefreshDPIStage(change, iDPI);
+    if (change.rateChanged)
+        slotRefreshRate(change, iRate);
     updateTray();
 }
 
-void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
+// The mouse runs another slot: the window shows it and the desktop takes
+// its pointer speed.
+void MousecfgWidget::slotRefreshProfile(const StatusChange& change)
 {
-    if (iProfile >= ProfileSet::kProfiles)
-        return;
-    changeSlot(iProfile, false);
     m_operations->reloadLibrary();
-    if (PointerSpeed* pointerSpeed = m_setup.platform.pointerSpeed.get()) {
-        const int speed = m_workspace->current().mousespeed;
-        if (speed >= PointerSpeed::kMinimum && speed <= PointerSpeed::kMaximum)
-            pointerSpeed->applyPointerSpeed(speed);
-    }
-    sendToDisplay(tr("Profile") + QStringLiteral(" %1").arg(iProfile + 1));
+    PointerSpeed* pointerSpeed = m_setup.platform.pointerSpeed.get();
+    const int speed = change.pointerSpeed.value_or(0);
+    if (pointerSpeed && speed >= PointerSpeed::kMinimum && speed <= PointerSpeed::kMaximum)
+        pointerSpeed->applyPointerSpeed(speed);
+    sendToDisplay(tr("Profile") + QStringLiteral(" %1").arg(m_workspace->currentSlot() + 1));
 }
 
-void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
+// The display tells of the stage the mouse runs now, with the DPI it has
+// there; the DPI page shows it unless the user chose another one.
+void MousecfgWidget::slotRefreshDPIStage(const StatusChange& change, int stage)
 {
-    if (iDPI >= ModelDescription::kMaxDpiStages)
-        return;
-    ProfileData& record = m_workspace->current();
-    record.dpi = iDPI;
-    m_pages->showActiveStage(iDPI);
-    const QString name = m_workspace->slotName(m_workspace->currentSlot());
-    const StorageResult written =
-        ProfileFiles(m_setup.paths, m_workspace->modelName()).writeStoredDpi(name, iDPI);
-    if (written.isOk()) {
-        // The mouse and the file agree on the stage now: no edit of the user's.
-        ProfileSet saved = m_workspace->saved();
-        saved.profiles[m_workspace->currentSlot()].dpi = iDPI;
-        m_workspace->markSaved(saved);
-    } else {
-        qCWarning(lcWindowStatus).noquote() << written.errorMessage();
-    }
-    const int dpi = DpiRule::levelToDpi(m_model.sensorType, int(record.stages[iDPI].x));
-    sendToDisplay(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
+    if (change.stageShown)
+        m_pages->showActiveStage(stage);
+    const ProfileData& onMouse = m_workspace->saved().profiles[m_workspace->currentSlot()];
+    const int dpi = DpiRule::levelToDpi(m_model.sensorType, int(onMouse.stages[stage].x));
+    sendToDisplay(tr("DPI") + QStringLiteral(" %1:%2").arg(stage + 1).arg(dpi));
 }
 
-void MousecfgWidget::slotRefreshRate(quint8 iRate)
+void MousecfgWidget::slotRefreshRate(const StatusChange& change, int rate)
 {
-    m_workspace->current().pollrate = iRate;
-    m_pages->refreshPage(QStringLiteral("reportRatePage"));
-    sendToDisplay(reportRateText(iRate));
-}
-
-void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
-{
-    if (iStatus == 0)
-        (void)m_config->setDiff(1);
-}
-
-void MousecfgWidget::slotLiftChange(quint8 iLift)
-{
-    m_workspace->working().LiftHigh = iLift;
-    m_workspace->noteEdited();
+    if (change.rateShown)
+        m_pages->refreshPage(QStringLiteral("reportRatePage"));
+    sendToDisplay(reportRateText(rate));
 }
 
 // Off while a macro is recorded: nothing may change the profile under the
@@ -144,25 +121,6 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
         control->setEnabled(bEnable);
     m_profileBar->setEnabled(bEnable);
     m_tabs->setEnabled(bEnable);
-}
-
-void MousecfgWidget::slotGotoMacro(quint8)
-{
-    showTab(3);
-}
-
-void MousecfgWidget::slotPopOneClickBox()
-{
-    showMessage(tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
-}
-
-void MousecfgWidget::showMessage(const QString& message)
-{
-    auto* box = new OakMessageBox(this, OakMessageBox::Tell, tr("Warning"), message, m_ui.scale().factor,
-                                  m_ui.themeColor());
-    box->setObjectName(QStringLiteral("messageBox"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
 }
 
 void MousecfgWidget::showTab(int tab)

@@ -13,7 +13,6 @@ PageHost::PageHost(const PageEnvironment& environment, ProfileWorkspace& workspa
         EditorPage* page = placement.page;
         connect(page, &EditorPage::edited, &m_workspace, &ProfileWorkspace::noteEdited);
         connect(page, &EditorPage::pageRequested, this, &PageHost::pageRequested);
-        connect(page, &EditorPage::messageRequested, this, &PageHost::messageRequested);
         connect(page, &EditorPage::hostEnabled, this, &PageHost::hostEnabled);
     }
     place();

@@ -39,7 +39,6 @@ public:
 
 Q_SIGNALS:
     void pageRequested(int tab);
-    void messageRequested(const QString& message);
     void hostEnabled(bool enabled);
 
 private:

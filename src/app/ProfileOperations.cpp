@@ -1,7 +1,7 @@
 #include "app/ProfileOperations.h"
 
 #include "app/CommitController.h"
-#include "app/UserPrompts.h"
+#include "editors/UserPrompts.h"
 #include "device/ApplyJob.h"
 #include "hid/TransferResult.h"
 #include "storage/AppConfig.h"
@@ -184,7 +184,7 @@ void ProfileOperations::copy()
         return;
     m_library.append(name);
     // The record already equals the copy; only its name changes.
-    m_workspace.renameCurrent(name);
+    m_workspace.nameCurrent(name);
     Q_EMIT currentNameChanged(name);
     writeLibrary();
 }

@@ -8,27 +8,42 @@
 
 WindowPrompts::WindowPrompts(QWidget* window, const UiSettings& ui) : m_window(window), m_ui(ui) {}
 
-bool WindowPrompts::show(int kind, const QString& message)
+int WindowPrompts::show(int kind, const QString& message, const QString& title, const QStringList& answers)
 {
-    OakMessageBox box(m_window, OakMessageBox::Kind(kind), tr("Warning"), message, m_ui.scale().factor,
-                      m_ui.themeColor());
-    box.setObjectName(kind == OakMessageBox::Ask ? QStringLiteral("askBox") : QStringLiteral("tellBox"));
-    return box.exec() == QDialog::Accepted;
+    OakMessageBox box(m_window, OakMessageBox::Kind(kind), title.isEmpty() ? tr("Warning") : title, message,
+                      m_ui.scale().factor, m_ui.themeColor());
+    if (kind == OakMessageBox::Choose) {
+        box.setObjectName(QStringLiteral("chooseBox"));
+        box.setAnswers(answers);
+    } else {
+        box.setObjectName(kind == OakMessageBox::Ask ? QStringLiteral("askBox") : QStringLiteral("tellBox"));
+    }
+    return box.exec();
 }
 
-bool WindowPrompts::ask(const QString& message)
+bool WindowPrompts::ask(const QString& message, const QString& title)
 {
-    return show(OakMessageBox::Ask, message);
+    return show(OakMessageBox::Ask, message, title) == QDialog::Accepted;
 }
 
-void WindowPrompts::tell(const QString& message)
+void WindowPrompts::tell(const QString& message, const QString& title)
 {
-    (void)show(OakMessageBox::Tell, message);
+    (void)show(OakMessageBox::Tell, message, title);
+}
+
+int WindowPrompts::choose(const QString& message, const QStringList& answers)
+{
+    return show(OakMessageBox::Choose, message, QString(), answers);
 }
 
 QString WindowPrompts::openFile(const QString& title, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(m_window, title, QString(), filter);
+    QFileDialog dialog(m_window, title, QString(), filter);
+    dialog.setObjectName(QStringLiteral("openFileDialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QString WindowPrompts::suffixOf(const QString& filter)
@@ -41,6 +56,7 @@ QString WindowPrompts::suffixOf(const QString& filter)
 QString WindowPrompts::saveFile(const QString& title, const QString& filter)
 {
     QFileDialog dialog(m_window, title, QString(), filter);
+    dialog.setObjectName(QStringLiteral("saveFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffixOf(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserPrompts.h"
+#include "editors/UserPrompts.h"
 
 #include <QCoreApplication>
 
@@ -8,15 +8,16 @@ class QWidget;
 class UiSettings;
 
 // The window's answers to UserPrompts: the program's own message boxes
-// (title "Warning") over the window, and the desktop's file dialogs.
+// over the window, and the desktop's file dialogs in the window's look.
 class WindowPrompts : public UserPrompts
 {
     Q_DECLARE_TR_FUNCTIONS(WindowPrompts)
 public:
     WindowPrompts(QWidget* window, const UiSettings& ui);
 
-    bool ask(const QString& message) override;
-    void tell(const QString& message) override;
+    bool ask(const QString& message, const QString& title = QString()) override;
+    void tell(const QString& message, const QString& title = QString()) override;
+    int choose(const QString& message, const QStringList& answers) override;
     QString openFile(const QString& title, const QString& filter) override;
     QString saveFile(const QString& title, const QString& filter) override;
 
@@ -25,7 +26,8 @@ public:
     static QString suffixOf(const QString& filter);
 
 private:
-    bool show(int kind, const QString& message);
+    // The box's result: accepted or rejected, or the answer's index.
+    int show(int kind, const QString& message, const QString& title, const QStringList& answers = {});
 
     QWidget* m_window;
     const UiSettings& m_ui;

@@ -7,6 +7,7 @@
 class DeviceNotifier;
 class QMenu;
 class UiSettings;
+class UserPrompts;
 struct DeviceServices;
 struct PlatformServices;
 
@@ -24,4 +25,7 @@ struct WindowSetup
     // A further menu for the tray (trying the virtual mouse, say); the window
     // takes it. May be null.
     QMenu* extraTrayMenu = nullptr;
+    // Who answers the window's questions; null: its own message boxes and
+    // the desktop's file dialogs.
+    UserPrompts* prompts = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "device/ConfigurationDownload.h"
 #include "device/DeviceState.h"
 #include "device/OakGetBatteryThread.h"
+#include "device/StatusSync.h"
 #include "hid/AccessDiagnosis.h"
 #include "hid/DeviceLink.h"
 #include "hid/ModelIds.h"
@@ -16,6 +17,7 @@
 #include "storage/AppConfig.h"
 #include "storage/ModelDescription.h"
 #include "storage/ProfileSetStore.h"
+#include "storage/ProfileWorkspace.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -79,15 +81,14 @@ QString kindName(const HidDeviceInfo& device)
 // switch in the window. A virtual mouse leaves the desktop alone: trials and
 // tests must not change the user's pointer. A speed outside 1 to 20 (a
 // profile written without one reads 0) is not applied either: it would make
-// the pointer crawl.
-void applyPointerSpeedOf(CliSession& session, int slot)
+// the pointer crawl; nor is the speed of a slot whose file cannot be read.
+void applyPointerSpeed(CliSession& session, const ProfileWorkspace& workspace, const StatusChange& change)
 {
-    ProfileSet set;
-    const QStringList unreadable =
-        ProfileSetStore(session.paths(), AppConfig(session.paths()).profileModelName()).loadSet(set);
-    const int speed = set.profiles[slot].mousespeed;
-    if (!unreadable.isEmpty() || speed < PointerSpeed::kMinimum || speed > PointerSpeed::kMaximum) {
-        qDebug("pointer speed of profile %d not applied: %d is not a stored speed", slot + 1, speed);
+    const int speed = change.pointerSpeed.value_or(0);
+    if (!workspace.unreadableFiles().isEmpty() || speed < PointerSpeed::kMinimum ||
+        speed > PointerSpeed::kMaximum) {
+        qDebug("pointer speed of profile %d not applied: %d is not a stored speed", workspace.currentSlot() + 1,
+               speed);
         return;
     }
     if (session.virtualMouse()) {
@@ -225,12 +226,17 @@ int selectProfile(CliSession& session, const CliOptions& options)
         Console::error(QStringLiteral("the profile switch failed (transfer result %1)").arg(result));
         return result;
     }
-    applyPointerSpeedOf(session, slot - 1);
     // The stored current profile follows the mouse, as in the window.
-    const StorageResult saved = AppConfig(session.paths()).setProfileId(slot - 1);
-    if (saved.isOk())
+    ProfileWorkspace workspace(session.paths());
+    workspace.setModelName(AppConfig(session.paths()).profileModelName());
+    const StorageResult loaded = workspace.load();
+    if (!loaded.isOk())
+        qDebug().noquote() << loaded.errorMessage();
+    const StatusChange change = StatusSync(workspace).takeSlot(slot - 1);
+    applyPointerSpeed(session, workspace, change);
+    if (change.written.isOk())
         return ExitOk;
-    Console::error(saved.errorMessage());
+    Console::error(change.written.errorMessage());
     return ExitSaveFailed;
 }
 

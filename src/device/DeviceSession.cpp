@@ -114,7 +114,6 @@ void DeviceSession::startPolling()
     m_poller = new OakGetBatteryThread(link());
     connect(m_poller, &OakGetBatteryThread::RefreshBatteryStatus, this, &DeviceSession::RefreshBatteryStatus);
     connect(m_poller, &OakGetBatteryThread::RefreshStatus, this, &DeviceSession::RefreshStatus);
-    connect(m_poller, &OakGetBatteryThread::RefreshWriteStatus, this, &DeviceSession::RefreshWriteStatus);
     m_poller->start();
     Q_EMIT pollingChanged(true);
 }

@@ -70,7 +70,6 @@ public:
 Q_SIGNALS:
     void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
     void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    void RefreshWriteStatus(quint8 iStatus);
     void pollingChanged(bool polling);
     void applyStarted();
     // During an apply, after each transfer: done of total transfers made.

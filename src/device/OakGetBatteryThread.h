@@ -35,8 +35,6 @@ public:
 signals:
     void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
     void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    // Declared for the main window's connection; this thread never emits it.
-    void RefreshWriteStatus(quint8 iStatus);
 
 protected:
     void run() override;

@@ -26,5 +26,4 @@ void OakProcessThread::run()
     m_download.setProgress([this](int done, int total) { emit progress(done, total); });
     m_outcome = runApply(m_download, m_job);
     m_download.setProgress({});
-    emit DoProcessDlg();
 }

@@ -8,8 +8,8 @@
 
 class ConfigurationDownload;
 
-// Runs one apply in the background (see runApply). DoProcessDlg() tells the
-// busy dialog to close; outcome() is complete once the thread has finished.
+// Runs one apply in the background (see runApply); outcome() is complete
+// once the thread has finished.
 // The job is a copy: nothing the caller holds is touched from this thread.
 class OakProcessThread : public QThread
 {
@@ -26,7 +26,6 @@ public:
     quint8 result() const { return m_outcome.result; }
 
 signals:
-    void DoProcessDlg();
     // After each transfer of the download: done of total transfers made.
     void progress(int done, int total);
 

@@ -9,6 +9,13 @@ EditorPage::EditorPage(const PageEnvironment& environment, QWidget* parent)
 
 void EditorPage::collect(ProfileSet&) {}
 
+bool EditorPage::hasPendingEdits() const
+{
+    return false;
+}
+
+void EditorPage::discardEdits() {}
+
 void EditorPage::reinitialise() {}
 
 void EditorPage::rescale() {}

@@ -21,6 +21,10 @@ public:
     // Writes into `set` what the page holds and has not written yet; "Apply"
     // calls it before the configuration is sent.
     virtual void collect(ProfileSet& set);
+    // Whether the page holds edits of its own outside the records (macros
+    // not saved yet, say); collect() keeps them, discardEdits() drops them.
+    virtual bool hasPendingEdits() const;
+    virtual void discardEdits();
     // Sets every text again in the current language. Called on Qt's
     // language-change event.
     virtual void retranslate() = 0;
@@ -32,12 +36,13 @@ public:
     virtual void showActiveStage(int stage);
 
 Q_SIGNALS:
-    // The page changed the record or the shared values.
+    // The page changed the record, the shared values or its own edits.
     void edited();
+    // The page changed values that other pages show too (the buttons bound
+    // to a macro, say): they show them again.
+    void setChanged();
     // The page asks the window to show another tab (0 to 3).
     void pageRequested(int page);
-    // The page asks the window to show a warning to the user.
-    void messageRequested(const QString& message);
     // The page asks the window to enable or disable its own controls (off
     // while a macro is being recorded, say).
     void hostEnabled(bool enabled);

@@ -9,18 +9,20 @@
 
 class KeyboardCapture;
 class ProgramLauncher;
+class UserPrompts;
 struct PlatformServices;
 
 // What every page may read: the look (scale, theme, font), the model it
 // edits for, and where images live; plus the system services a page needs
-// (starting the desktop's mouse settings, capturing keys). Owned by the
-// window, alive as long as the pages.
+// (starting the desktop's mouse settings, capturing keys) and the user's
+// answers to its questions and messages. Owned by the window, alive as long
+// as the pages.
 class PageEnvironment
 {
 public:
     PageEnvironment(const UiSettings& ui, const ModelDescription& model, const AppPaths& paths,
-                    PlatformServices& platform)
-        : m_ui(ui), m_model(model), m_paths(paths), m_platform(platform)
+                    PlatformServices& platform, UserPrompts& prompts)
+        : m_ui(ui), m_model(model), m_paths(paths), m_platform(platform), m_prompts(prompts)
     {
     }
 
@@ -40,10 +42,12 @@ public:
 
     ProgramLauncher& launcher() const;
     std::unique_ptr<KeyboardCapture> makeKeyboardCapture() const;
+    UserPrompts& prompts() const { return m_prompts; }
 
 private:
     const UiSettings& m_ui;
     const ModelDescription& m_model;
     const AppPaths& m_paths;
     PlatformServices& m_platform;
+    UserPrompts& m_prompts;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/ButtonAssignment.h"
+
 #include <QtGlobal>
 
 // The wire form of a button function (the `Fun` code of a button record): the
@@ -26,8 +28,8 @@ public:
         FireKey = 12,
         ButtonOff = 16,
         Sniper = 55,
-        Macro = 200,
-        GunMacro = 510,
+        Macro = ButtonAssignment::kMacroFunction,
+        GunMacro = ButtonAssignment::kGunMacroFunction,
     };
 
     // False (and four zero bytes) for a code that is not in the table.

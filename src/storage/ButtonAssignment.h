@@ -6,12 +6,13 @@
 #include <QVector>
 #include <QtGlobal>
 
-// What one mouse button does. A Fun of 200 binds the macro named by
-// macroname, with a copy of its events in KeyInfo.
+// What one mouse button does. A Fun of 200 (510 for a gun-set macro) binds
+// the macro named by macroname, with a copy of its events in KeyInfo.
 struct ButtonAssignment
 {
     static constexpr int kSteps = 84;
     static constexpr qint32 kMacroFunction = 200;
+    static constexpr qint32 kGunMacroFunction = 510;
 
     qint32 ID = 0;
     qint32 Fun = 0;

@@ -23,4 +23,11 @@ struct MacroRecord
     int LoopTime = 0;
     int WriteSign = 0; // 1: changed since the last transfer
     QVector<MacroEvent> events;
+
+    // The same macro as the user sees it: everything but the change mark.
+    bool sameContent(const MacroRecord& o) const
+    {
+        return name == o.name && DefaultDelay == o.DefaultDelay && DelayType == o.DelayType &&
+               LoopType == o.LoopType && LoopTime == o.LoopTime && events == o.events;
+    }
 };

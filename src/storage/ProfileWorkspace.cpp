@@ -97,9 +97,57 @@ void ProfileWorkspace::recheckUnreadable()
 
 void ProfileWorkspace::renameCurrent(const QString& newName)
 {
-    m_working.profileNames[currentSlot()] = newName;
-    current().ProfileName = newName;
+    const QString oldName = slotName(currentSlot());
+    for (ProfileSet* set : {&m_working, &m_saved}) {
+        for (int slot = 0; slot < ProfileSet::kProfiles; ++slot) {
+            if (set->profileNames[slot] != oldName)
+                continue;
+            set->profileNames[slot] = newName;
+            set->profiles[slot].ProfileName = newName;
+        }
+    }
     noteEdited();
+}
+
+void ProfileWorkspace::nameCurrent(const QString& name)
+{
+    m_working.profileNames[currentSlot()] = name;
+    current().ProfileName = name;
+    noteEdited();
+}
+
+// The saved profile of a slot is gone when its name names no file: the
+// library deleted it while the slot held another.
+bool ProfileWorkspace::savedProfileGone(int slot) const
+{
+    return !ProfileFiles(m_paths, m_modelName).exists(m_saved.profileNames[slot]);
+}
+
+void ProfileWorkspace::discardEdits()
+{
+    ProfileSet restored = m_saved;
+    for (int slot = 0; slot < ProfileSet::kProfiles; ++slot) {
+        if (!savedProfileGone(slot))
+            continue;
+        restored.profileNames[slot] = m_working.profileNames[slot];
+        ProfileFiles(m_paths, m_modelName).loadNamedProfile(restored.profiles[slot], restored.profileNames[slot]);
+        restored.profiles[slot].ProfileName = restored.profileNames[slot];
+    }
+    restored.ProfileID = m_working.ProfileID;
+    m_working = restored;
+    recheckUnreadable();
+    announce();
+}
+
+ProfileSet ProfileWorkspace::storedAssignment() const
+{
+    ProfileSet assignment = m_saved;
+    assignment.ProfileID = m_working.ProfileID;
+    for (int slot = 0; slot < ProfileSet::kProfiles; ++slot) {
+        if (savedProfileGone(slot))
+            assignment.profileNames[slot] = m_working.profileNames[slot];
+    }
+    return assignment;
 }
 
 void ProfileWorkspace::noteEdited()

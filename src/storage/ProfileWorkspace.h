@@ -43,8 +43,20 @@ public:
     // Replaces the current slot's record by the named profile's file and
     // names the slot after it.
     void loadIntoCurrent(const QString& profileName);
-    // Renames the profile held by the current slot (record and slot name).
+    // Renames the profile held by the current slot (record and slot name),
+    // in the saved state too: the file has the new name from now on.
     void renameCurrent(const QString& newName);
+    // The current slot holds the profile of that name from now on, with the
+    // values it shows (a copy of the profile, say).
+    void nameCurrent(const QString& name);
+    // Drops every edit not yet applied: each slot and the shared values as
+    // they were last saved or sent. A slot whose saved profile has no file
+    // any more (deleted from the library) keeps the profile it holds now.
+    void discardEdits();
+    // The slot names to keep in the configuration until the next apply: the
+    // profiles the mouse holds, or for a slot whose profile was deleted, the
+    // one that took its place.
+    ProfileSet storedAssignment() const;
     // The model's factory profile in the current slot, under its name.
     void resetCurrent();
     // Factory values everywhere; the slots become "Profile 1" to "Profile 5".
@@ -69,6 +81,7 @@ Q_SIGNALS:
 private:
     void announce();
     void recheckUnreadable();
+    bool savedProfileGone(int slot) const;
 
     AppPaths m_paths;
     QString m_modelName;

@@ -53,6 +53,13 @@ QScrollBar::handle:hover { background: @secondary; }
 QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }
 QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }
 QScrollArea { background: transparent; border: none; }
+QFileDialog { background: @background; }
+QFileDialog QPushButton, QFileDialog QToolButton { color: @text; background: @panel; border: 1px solid @hairline; border-radius: @3; padding: @4 @12; }
+QFileDialog QToolButton { padding: @2; }
+QFileDialog QPushButton:hover, QFileDialog QToolButton:hover { background: @hover; }
+QFileDialog QPushButton:focus, QFileDialog QToolButton:focus { border-color: @accent; }
+QFileDialog QPushButton:disabled, QFileDialog QToolButton:disabled { color: @disabled; }
+QFileDialog QComboBox QAbstractItemView { color: @text; background: @panel; selection-background-color: @hover; selection-color: @accent; }
 )");
     // Longest keys first, so "@14" is not taken for "@1" followed by "4".
     for (int design : {24, 14, 12, 8, 7, 6, 5, 4, 3, 2})

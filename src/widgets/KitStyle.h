@@ -6,8 +6,9 @@
 #include <QString>
 
 // The look of the standard controls (sliders, radio buttons, check boxes,
-// spin boxes, line edits, menus, lists, scroll bars, tool tips) as one style
-// sheet: dark panels, light text, the theme colour as the one accent for
+// spin boxes, line edits, menus, lists, scroll bars, tool tips, and the
+// toolkit's file dialog, which takes the sheet of the window it opens over)
+// as one style sheet: dark panels, light text, the theme colour as the one accent for
 // what is active. Every size is a design size times the scale factor.
 namespace KitStyle {
 

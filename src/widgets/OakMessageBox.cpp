@@ -11,9 +11,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 OakMessageBox::OakMessageBox(QWidget* parent, Kind kind, const QString& title, const QString& text,
                              double scale, const QColor& themeColor, const QString& pictureFile)
-    : QDialog(parent), m_kind(kind), m_themeColor(themeColor)
+    : QDialog(parent), m_kind(kind), m_scale(scale), m_themeColor(themeColor)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -56,24 +58,54 @@ OakMessageBox::OakMessageBox(QWidget* parent, Kind kind, const QString& title, c
     m_text->setFont(textFont);
     layout->addWidget(m_text);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    m_accept = new OakPushButton(this);
-    m_accept->setText(tr("OK"));
-    m_accept->setThemeColor(themeColor);
-    m_accept->setFixedSize(px(90), px(28));
+    m_buttons = new QHBoxLayout;
+    m_buttons->addStretch();
+    m_buttons->addStretch();
+    layout->addLayout(m_buttons);
+    if (kind == Choose)
+        return;
+    m_accept = addButton(tr("OK"));
     connect(m_accept, &QPushButton::clicked, this, &QDialog::accept);
-    buttons->addWidget(m_accept);
     if (kind == Ask) {
-        m_reject = new OakPushButton(this);
-        m_reject->setText(tr("Cancel"));
-        m_reject->setThemeColor(themeColor);
-        m_reject->setFixedSize(px(90), px(28));
+        m_reject = addButton(tr("Cancel"));
         connect(m_reject, &QPushButton::clicked, this, &QDialog::reject);
-        buttons->addWidget(m_reject);
     }
-    buttons->addStretch();
-    layout->addLayout(buttons);
+}
+
+OakPushButton* OakMessageBox::addButton(const QString& text)
+{
+    auto* button = new OakPushButton(this);
+    button->setText(text);
+    button->setAccessibleName(text);
+    button->setThemeColor(m_themeColor);
+    button->setFocusPolicy(Qt::StrongFocus);
+    const int width = std::max(int(90 * m_scale), button->fontMetrics().horizontalAdvance(text) + int(24 * m_scale));
+    button->setFixedSize(width, int(28 * m_scale));
+    // Between the two stretches, after the buttons already there.
+    m_buttons->insertWidget(m_buttons->count() - 1, button);
+    return button;
+}
+
+void OakMessageBox::setAnswers(const QStringList& answers)
+{
+    qDeleteAll(m_answers);
+    m_answers.clear();
+    for (int i = 0; i < answers.size(); ++i) {
+        OakPushButton* button = addButton(answers.at(i));
+        connect(button, &QPushButton::clicked, this, [this, i] { done(i); });
+        m_answers.append(button);
+    }
+    if (!m_answers.isEmpty())
+        m_answers.first()->setDefault(true);
+}
+
+// A box of answers closed with Escape or by the window manager took none.
+void OakMessageBox::reject()
+{
+    if (m_kind == Choose)
+        done(-1);
+    else
+        QDialog::reject();
 }
 
 QString OakMessageBox::title() const

@@ -1,6 +1,7 @@
 #include "ButtonPageTests.h"
 
 #include "editors/PageEnvironment.h"
+#include "support/ScriptedPrompts.h"
 #include "editors/keys/OakComboKeyWindow.h"
 #include "editors/keys/OakFireKeyWindow.h"
 #include "editors/keys/OakSingleKeyWindow.h"
@@ -45,7 +46,8 @@ struct DialogRig
     UiSettings ui;
     ModelDescription model;
     PlatformServices platform;
-    PageEnvironment environment{ui, model, paths, platform};
+    ScriptedPrompts prompts;
+    PageEnvironment environment{ui, model, paths, platform, prompts};
     QPointer<FakeKeyboardCapture> fake;
 };
 

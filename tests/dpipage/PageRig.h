@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/PageEnvironment.h"
+#include "support/ScriptedPrompts.h"
 #include "platform/PlatformServices.h"
 #include "platform/fake/FakeProgramLauncher.h"
 #include "storage/AppPaths.h"
@@ -39,6 +40,7 @@ struct PageRig
     AppPaths paths{QStringLiteral(MOUSECFG_BUILD_APP_DIR)};
     PlatformServices platform;
     FakeProgramLauncher* launcher = nullptr;
-    PageEnvironment environment{ui, model, paths, platform};
+    ScriptedPrompts prompts;
+    PageEnvironment environment{ui, model, paths, platform, prompts};
     ProfileSet set;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/PageEnvironment.h"
+#include "support/ScriptedPrompts.h"
 #include "editors/lighting/DefaultColorArea.h"
 #include "editors/lighting/OakColorArea.h"
 #include "editors/lighting/OakColorWindow.h"
@@ -41,7 +42,7 @@ struct LightingFixture
     // Builds the page; change `model` before.
     OakColorWindow& open(int slot = 0)
     {
-        environment = std::make_unique<PageEnvironment>(ui, model, paths, platform);
+        environment = std::make_unique<PageEnvironment>(ui, model, paths, platform, prompts);
         page = std::make_unique<OakColorWindow>(*environment, &host);
         page->setGeometry(0, 0, ui.scaled(664), ui.scaled(199));
         set.ProfileID = quint8(slot);
@@ -92,6 +93,7 @@ struct LightingFixture
     PlatformServices platform;
     ProfileSet set;
     QWidget host;
+    ScriptedPrompts prompts;
     std::unique_ptr<PageEnvironment> environment;
     std::unique_ptr<OakColorWindow> page;
 };

@@ -231,14 +231,15 @@ void TestMacroEditor::unreleasedKeysAreReportedAndKept()
 {
     MacroRig m;
     const QString name = m.createMacro();
-    QSignalSpy messages(m.page, &EditorPage::messageRequested);
+    ScriptedPrompts& messages = m.rig.prompts();
+    messages.clear();
     m.click("startButton");
     m.capture()->press(kScanA);
     m.capture()->press(kScanB);
     m.capture()->release(kScanB);
     m.click("stopButton");
-    QCOMPARE(messages.count(), 1);
-    QCOMPARE(messages.at(0).at(0).toString(), QStringLiteral("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
+    QCOMPARE(messages.told.size(), 1);
+    QCOMPARE(messages.told.at(0), QStringLiteral("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
     QCOMPARE(m.files().load(name).events.size(), 3);
 }
 
@@ -265,12 +266,13 @@ void TestMacroEditor::mouseCommandsAndTheClipboardKeepTheLimit()
 
     // Copy everything and paste until the macro is full: the paste that
     // would pass the limit is refused as a whole.
-    QSignalSpy messages(m.page, &EditorPage::messageRequested);
+    ScriptedPrompts& messages = m.rig.prompts();
+    messages.clear();
     m.table()->selectAll();
     m.click("copyButton");
-    for (int i = 0; i < 20 && messages.isEmpty(); ++i)
+    for (int i = 0; i < 20 && messages.told.isEmpty(); ++i)
         m.click("pasteButton");
-    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.told.size(), 1);
     QCOMPARE(m.table()->rowCount(), 6 * 14); // 84, the most a button holds
     m.click("insertDelayButton");
     QCOMPARE(m.table()->rowCount(), 84);
@@ -354,12 +356,14 @@ void TestMacroEditor::listOperationsKeepFilesAndSlotsTogether()
     for (int i = 0; i < 48; ++i)
         QVERIFY(list.add(QStringLiteral("m%1").arg(i)).isOk());
     m.page->reinitialise();
-    QSignalSpy messages(m.page, &EditorPage::messageRequested);
+    ScriptedPrompts& messages = m.rig.prompts();
+    messages.clear();
     QCOMPARE(m.createMacro(), QStringLiteral("name_1"));
     QCOMPARE(m.createMacro(), QStringLiteral("name_2")); // the 50th
     QCOMPARE(m.createMacro(), QStringLiteral("name_2")); // refused
-    QCOMPARE(messages.count(), 1);
-    QCOMPARE(messages.at(0).at(0).toString(), QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
+    QCOMPARE(messages.told.size(), 1);
+    QCOMPARE(messages.told.at(0), QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
+    QCOMPARE(messages.titles.at(0), QStringLiteral("WARNING"));
     QVERIFY(!m.files().exists(QStringLiteral("name_3")));
 
     // A renamed macro stays bound to the buttons that use it.
@@ -390,7 +394,7 @@ void TestMacroEditor::listOperationsKeepFilesAndSlotsTogether()
     QVERIFY(QFileInfo::exists(m.chooser->save));
     m.chooser->open = QStringList{m.files().macroPath(QStringLiteral("name_1_1"))};
     m.click("importButton");
-    QCOMPARE(messages.last().at(0).toString(), QStringLiteral("Macro Exist!"));
+    QCOMPARE(messages.told.last(), QStringLiteral("Macro Exist!"));
     m.chooser->open = QStringList{m.chooser->save};
     m.click("importButton");
     QCOMPARE(m.page->shownMacro(), QStringLiteral("copy"));
@@ -411,13 +415,14 @@ void TestMacroEditor::unsafeNamesAreRefusedEverywhere()
     MacroRig m;
     const QString name = m.createMacro();
     const QStringList before = filesBelow(m.rig.dir().path());
-    QSignalSpy messages(m.page, &EditorPage::messageRequested);
+    ScriptedPrompts& messages = m.rig.prompts();
+    messages.clear();
     const QStringList refused{QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("CON"), QString(),
                               QString(300, QLatin1Char('n'))};
     for (const QString& bad : refused) {
         m.find<QLineEdit>("macroNameEdit")->setText(bad);
         m.click("changeNameButton");
-        QVERIFY2(messages.count() == refused.indexOf(bad) + 1, qPrintable(bad));
+        QVERIFY2(messages.told.size() == refused.indexOf(bad) + 1, qPrintable(bad));
     }
     QCOMPARE(m.page->shownMacro(), name);
     QCOMPARE(MacroList(m.rig.paths()).names(), QStringList{name});
@@ -438,7 +443,7 @@ void TestMacroEditor::unsafeNamesAreRefusedEverywhere()
         m.chooser->open = QStringList{source};
         m.click("importButton");
     }
-    QCOMPARE(messages.count(), hostile.size());
+    QCOMPARE(messages.told.size(), hostile.size());
     QCOMPARE(filesBelow(m.rig.dir().path()), before);
     QCOMPARE(MacroList(m.rig.paths()).names(), QStringList{name});
 }
@@ -464,10 +469,11 @@ void TestMacroEditor::gunSetWritesAGunFile()
     MacroList list(m.rig.paths());
     for (int i = 0; i < 48; ++i)
         QVERIFY(list.add(QStringLiteral("m%1").arg(i)).isOk());
-    QSignalSpy messages(m.page, &EditorPage::messageRequested);
+    ScriptedPrompts& messages = m.rig.prompts();
+    messages.clear();
     m.click("gunSetButton");
     QCOMPARE(runs, 2); // with 50 macros the dialog does not open
-    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.told.size(), 1);
 }
 
 void TestMacroEditor::gunSetDialogChecksItsInput()

@@ -1,6 +1,6 @@
 #include "FirmwareTest.h"
 
-#include "ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 
 #include "app/FirmwareUpdate.h"
 #include "device/DeviceSession.h"

@@ -57,7 +57,8 @@ MousecfgWidget& WindowRig::open()
 {
     m_window.reset();
     m_setup.reset(new WindowSetup{m_dir.paths(), *m_devices.services, m_ui, m_platform,
-                                  std::make_unique<VirtualDeviceNotifier>(*m_devices.virtualMouse), nullptr});
+                                  std::make_unique<VirtualDeviceNotifier>(*m_devices.virtualMouse), nullptr,
+                                  m_windowPrompts ? nullptr : &m_prompts});
     m_window = std::make_unique<MousecfgWidget>(*m_setup);
     return *m_window;
 }

@@ -9,6 +9,7 @@
 #include "platform/fake/FakeProgramLauncher.h"
 #include "sim/DeviceSetup.h"
 #include "sim/VirtualMouse.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TempAppDir.h"
 #include "widgets/UiSettings.h"
 
@@ -33,6 +34,11 @@ public:
     static VirtualMouseOptions unplugged();
 
     MousecfgWidget& open();
+    // The window's own message boxes and file dialogs instead of the scripted
+    // answers of prompts(); call before open().
+    void useWindowPrompts() { m_windowPrompts = true; }
+    // Answers the window's questions unless useWindowPrompts() was called.
+    ScriptedPrompts& prompts() { return m_prompts; }
     MousecfgWidget& window() { return *m_window; }
     void close() { m_window.reset(); }
 
@@ -68,6 +74,8 @@ private:
     FakeOnScreenDisplay* m_osd = nullptr;
     FakeProgramLauncher* m_launcher = nullptr;
     QVector<QPointer<FakeKeyboardCapture>> m_captures;
+    ScriptedPrompts m_prompts;
+    bool m_windowPrompts = false;
     std::unique_ptr<WindowSetup> m_setup;
     std::unique_ptr<MousecfgWidget> m_window;
 };

@@ -82,7 +82,7 @@ private Q_SLOTS:
         QVERIFY(!button(rig, "lightingTab")->isHighlighted());
         QVERIFY(rig.find<QWidget>(QStringLiteral("dpiPage"))->isVisibleTo(&window));
         QVERIFY(!rig.find<QWidget>(QStringLiteral("macroPage"))->isVisibleTo(&window));
-        window.slotGotoMacro(0);
+        QTest::mousePress(button(rig, "macroTab"), Qt::LeftButton);
         QCOMPARE(window.shownTab(), 3);
         rig.close();
 
@@ -213,7 +213,7 @@ private Q_SLOTS:
         QVERIFY(dpi > 0);
         QCOMPARE(shown.first(), QStringLiteral("DPI %1:%2").arg(next + 1).arg(dpi));
         QCOMPARE(shown.last(), QString()); // code 3 names no rate
-        window.slotRefreshRate(8);
+        window.slotRefreshStatus(0, quint8((stage + 1) % 4), 8, 0);
         QCOMPARE(rig.onScreenDisplay().texts().last(), QStringLiteral("125 HZ"));
     }
 
@@ -422,20 +422,6 @@ private Q_SLOTS:
         QVERIFY(probe.worstUs() >= 50000);
         QVERIFY(probe.percentileUs(100) == probe.worstUs());
         QVERIFY(probe.percentileUs(50) <= probe.worstUs());
-    }
-
-    void oneClickWarningTellsTheUser()
-    {
-        WindowRig rig(plugged(true));
-        MousecfgWidget& window = rig.open();
-        window.slotPopOneClickBox();
-        auto* box = window.findChild<QDialog*>(QStringLiteral("messageBox"));
-        QVERIFY(box && box->isVisible());
-        QVERIFY(box->findChildren<QLabel*>().size() >= 2);
-        bool found = false;
-        for (QLabel* label : box->findChildren<QLabel*>())
-            found |= label->text() == QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED.");
-        QVERIFY(found);
     }
 };
 

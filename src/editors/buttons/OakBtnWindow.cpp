@@ -1,6 +1,7 @@
 #include "editors/buttons/OakBtnWindow.h"
 
 #include "editors/PageEnvironment.h"
+#include "editors/UserPrompts.h"
 #include "editors/buttons/ButtonAssigner.h"
 #include "protocol/ButtonCatalogue.h"
 #include "protocol/FunctionNames.h"
@@ -366,8 +367,7 @@ void OakBtnWindow::choose(int function)
     Q_EMIT SelBtnControl(label, true);
     ButtonAssignment& button = m_record->buttons[record];
     if (!ButtonCatalogue::keepsLeftClick(m_record->buttons, record, function)) {
-        Q_EMIT PopOneClickBox();
-        Q_EMIT messageRequested(tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+        environment().prompts().tell(tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
     } else {
         switch (ButtonAssigner(environment(), this).assign(button, function)) {
         case ButtonAssigner::Changed:
@@ -375,7 +375,6 @@ void OakBtnWindow::choose(int function)
             Q_EMIT edited();
             break;
         case ButtonAssigner::NoMacros:
-            Q_EMIT GotoMacroTab(kMacroPage);
             Q_EMIT pageRequested(kMacroPage);
             break;
         case ButtonAssigner::Unchanged:

@@ -46,10 +46,6 @@ public:
 Q_SIGNALS:
     // True while a label button is being assigned or is under the pointer.
     void SelBtnControl(OakPushButton* btn, bool bType);
-    // A macro is wanted but there is none: show the macro page (3).
-    void GotoMacroTab(int iBtn);
-    // The choice would remove the last left click.
-    void PopOneClickBox();
     void selectionChanged(int record);
     void viewChanged(MouseMarkers::View view);
     // The model's markers or views were read anew.

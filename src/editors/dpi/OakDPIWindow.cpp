@@ -40,7 +40,6 @@ OakDPIWindow::OakDPIWindow(const PageEnvironment& environment, QWidget* parent)
         connect(row, &OakSingleDPI::DPISignal, this, &OakDPIWindow::onSliderChanged);
         connect(row, &OakSingleDPI::LinkSignal, this, &OakDPIWindow::onLinkChanged);
         connect(row, &OakSingleDPI::EnableSignal, this, &OakDPIWindow::onEnableChanged);
-        connect(row, &OakSingleDPI::MouseinSignal, this, &OakDPIWindow::MouseinSignal);
         m_rows[size_t(i)] = row;
     }
     connect(m_group, &QButtonGroup::idToggled, this, &OakDPIWindow::onRadioChanged);

@@ -24,9 +24,6 @@ public:
     void rescale() override;
     void showActiveStage(int stage) override;
 
-Q_SIGNALS:
-    void MouseinSignal(quint8 index);
-
 private Q_SLOTS:
     void onSliderChanged(int x, int y, quint8 index);
     void onLinkChanged(quint8 link, quint8 index);

@@ -207,12 +207,6 @@ void OakSingleDPI::rescale(double factor)
     m_yLabel->setGeometry(s(380), s(mid + 1), s(58), s(line));
 }
 
-void OakSingleDPI::mousePressEvent(QMouseEvent* event)
-{
-    Q_EMIT MouseinSignal(m_index);
-    QWidget::mousePressEvent(event);
-}
-
 void OakSingleDPI::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

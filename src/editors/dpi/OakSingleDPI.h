@@ -44,14 +44,12 @@ Q_SIGNALS:
     void DPISignal(int x, int y, quint8 index);
     void LinkSignal(quint8 link, quint8 index);
     void EnableSignal(quint8 used, quint8 index);
-    void MouseinSignal(quint8 index);
 
 public Q_SLOTS:
     void onSliderChanged(int x, int y);
     void onStateChanged(int state);
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

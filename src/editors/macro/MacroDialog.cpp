@@ -128,6 +128,7 @@ void MacroDialog::buildControls()
     m_settings = new MacroSettingsPanel(this);
     m_settings->setObjectName(QStringLiteral("macroSettings"));
     m_geometry.add(m_settings, QRect(kSideX, 134, kSideW, MacroSettingsPanel::kDesignHeight));
+    connect(m_settings, &MacroSettingsPanel::changed, this, &MacroDialog::noteShownEdit);
     m_tree = new MouseCommandTree(this);
     m_tree->setObjectName(QStringLiteral("mouseCommandTree"));
     m_tree->hide();
@@ -270,7 +271,9 @@ void MacroDialog::onButtonClicked()
         saveShownMacro();
     } else if (button == m_cancelButton) {
         leaveEditMode();
+        m_drafts.remove(m_shownName);
         loadMacro(m_shownName);
+        Q_EMIT edited();
     } else if (button == m_mouseActionButton) {
         m_tree->setVisible(m_mouseActionButton->isChecked());
         m_settings->setVisible(!m_mouseActionButton->isChecked());

@@ -6,6 +6,7 @@
 #include "protocol/MacroRecorder.h"
 #include "protocol/MacroSteps.h"
 #include "storage/GunFile.h"
+#include "storage/MacroDrafts.h"
 
 #include <QVector>
 
@@ -30,8 +31,10 @@ struct MacroRecord;
 // shown, recording through the keyboard capture, the mouse commands, the
 // editing bar with edit mode, and the macro files' operations. The rules
 // that change steps live in MacroSteps and MacroRecorder; the files in
-// MacroFiles. The page does not edit the profile, except that a renamed
-// macro stays bound to the buttons that use it.
+// MacroFiles. Edits of a macro are kept, per macro, until the editor's
+// SAVE, the window's Apply or its Cancel. The page does not edit the
+// profile, except that the buttons bound to a macro follow it when it is
+// renamed or deleted.
 class MacroDialog : public EditorPage
 {
     Q_OBJECT
@@ -40,6 +43,11 @@ public:
     ~MacroDialog() override;
 
     void refresh(ProfileData& record, ProfileSet& set) override;
+    // Saves the macros edited and not saved yet: what the editor shows is
+    // what the mouse receives.
+    void collect(ProfileSet& set) override;
+    bool hasPendingEdits() const override { return !m_drafts.isEmpty(); }
+    void discardEdits() override;
     void retranslate() override;
     void reinitialise() override;
     void rescale() override;
@@ -57,9 +65,6 @@ public:
     bool isEditing() const { return m_editing; }
     QString shownMacro() const { return m_shownName; }
     const MacroSteps& steps() const { return m_steps; }
-
-Q_SIGNALS:
-    void EnableButtonsSignal(bool bEnable);
 
 public Q_SLOTS:
     void itemClicked(QListWidgetItem* item);
@@ -103,6 +108,9 @@ private:
     void reloadList(const QString& select);
     void loadMacro(const QString& name);
     bool saveShownMacro();
+    MacroRecord shownRecord() const;
+    // The shown macro was edited: it is a draft while it differs from its file.
+    void noteShownEdit();
     void newMacro();
     void deleteMacro();
     void changeName();
@@ -112,7 +120,8 @@ private:
     void gunSet();
     bool listIsFull();
     void rebindRenamed(const QString& oldName, const QString& newName);
-    void report(const QString& message);
+    bool releaseBoundButtons(const QString& name);
+    void report(const QString& message, const QString& title = QString());
 
     DesignGeometry m_geometry;
     QListWidget* m_list = nullptr;
@@ -158,6 +167,8 @@ private:
     std::function<qint64()> m_clock;
     GunSetRunner m_runGunSet;
     QString m_shownName;
+    MacroRecord m_stored; // the shown macro as its file holds it
+    MacroDrafts m_drafts;
     int m_unitMs = 1;
     bool m_recording = false;
     bool m_editing = false;

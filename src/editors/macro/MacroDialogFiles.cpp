@@ -6,10 +6,12 @@
 #include "editors/macro/MacroFileChooser.h"
 #include "editors/macro/MacroSettingsPanel.h"
 #include "editors/macro/MacroStepTable.h"
-#include "protocol/FunctionTable.h"
-#include "storage/ButtonAssignment.h"
+#include "editors/UserPrompts.h"
+#include "storage/MacroBindings.h"
 #include "storage/MacroFiles.h"
 #include "storage/MacroList.h"
+#include "storage/ProductDescription.h"
+#include "storage/ProfileDefaults.h"
 #include "storage/ProfileSet.h"
 
 #include <QCheckBox>
@@ -17,10 +19,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-void MacroDialog::report(const QString& message)
+void MacroDialog::report(const QString& message, const QString& title)
 {
     if (!message.isEmpty())
-        Q_EMIT messageRequested(message);
+        environment().prompts().tell(message, title);
 }
 
 void MacroDialog::reloadList(const QString& select)
@@ -45,41 +47,90 @@ void MacroDialog::itemClicked(QListWidgetItem* item)
     loadMacro(item->text());
 }
 
+// A macro edited before shows as it was left.
 void MacroDialog::loadMacro(const QString& name)
 {
     m_shownName = name;
     m_nameEdit->setText(name);
+    m_stored = MacroRecord();
+    m_stored.name = name;
     if (name.isEmpty()) {
         m_steps.clear();
         showSteps(-1);
         updateEditingBar();
         return;
     }
-    const MacroRecord macro = MacroFiles(environment().paths()).load(name);
-    m_settings->showSettings(macro);
-    m_steps.load(macro.events);
+    m_stored = MacroFiles(environment().paths()).load(name);
+    m_stored.name = name;
+    const MacroRecord shown = m_drafts.draft(name).value_or(m_stored);
+    m_settings->showSettings(shown);
+    m_steps.load(shown.events);
     showSteps(m_steps.size() - 1);
     updateEditingBar();
+}
+
+MacroRecord MacroDialog::shownRecord() const
+{
+    MacroRecord macro;
+    macro.name = m_shownName;
+    m_settings->fillSettings(macro);
+    macro.events = m_steps.events();
+    return macro;
+}
+
+void MacroDialog::noteShownEdit()
+{
+    if (m_shownName.isEmpty())
+        return;
+    const bool before = m_drafts.isEmpty();
+    m_drafts.note(shownRecord(), m_stored);
+    if (before != m_drafts.isEmpty())
+        Q_EMIT edited();
 }
 
 bool MacroDialog::saveShownMacro()
 {
     if (m_shownName.isEmpty())
         return false;
-    MacroRecord macro;
-    macro.name = m_shownName;
-    m_settings->fillSettings(macro);
-    macro.events = m_steps.events();
+    const MacroRecord macro = shownRecord();
     const StorageResult saved = MacroFiles(environment().paths()).save(macro);
     report(saved.errorMessage());
+    if (saved.isOk()) {
+        m_stored = macro;
+        noteShownEdit();
+    }
     return saved.isOk();
+}
+
+void MacroDialog::collect(ProfileSet&)
+{
+    noteShownEdit();
+    if (m_drafts.isEmpty())
+        return;
+    MacroFiles files(environment().paths());
+    report(m_drafts.saveAll(files).errorMessage());
+    if (!m_drafts.draft(m_shownName))
+        m_stored = shownRecord();
+    Q_EMIT edited();
+}
+
+void MacroDialog::discardEdits()
+{
+    if (m_recording)
+        stopRecording();
+    leaveEditMode();
+    const bool had = !m_drafts.isEmpty();
+    m_drafts.clear();
+    loadMacro(m_shownName);
+    if (had)
+        Q_EMIT edited();
 }
 
 bool MacroDialog::listIsFull()
 {
     if (MacroList(environment().paths()).countInUse() < MacroList::kSlotCount)
         return false;
-    report(MacroList::fullMessage());
+    report(MacroList::fullMessage(), tr("WARNING"));
     return true;
 }
 
@@ -101,10 +152,37 @@ void MacroDialog::deleteMacro()
     const int row = m_list->currentRow();
     if (row < 0)
         return;
+    const QString name = m_list->item(row)->text();
+    const int bound = m_set ? MacroBindings::count(*m_set, name) : 0;
+    if (bound > 0 && !environment().prompts().ask(tr("The macro %1 is bound to %n button(s). Delete it and "
+                                                     "give those buttons their factory function?",
+                                                     nullptr, bound)
+                                                      .arg(name)))
+        return;
     leaveEditMode();
-    report(MacroFiles(environment().paths()).removeMacro(m_list->item(row)->text()).errorMessage());
+    const StorageResult removed = MacroFiles(environment().paths()).removeMacro(name);
+    report(removed.errorMessage());
+    if (removed.isOk()) {
+        m_drafts.remove(name);
+        releaseBoundButtons(name);
+    }
     const QStringList names = MacroList(environment().paths()).names();
     reloadList(names.value(qMin(row, int(names.size()) - 1)));
+}
+
+// The buttons of a deleted macro get their factory function: bound to a
+// name without a file, they would play an empty macro.
+bool MacroDialog::releaseBoundButtons(const QString& name)
+{
+    if (!m_set)
+        return false;
+    ProfileData factory;
+    ProfileDefaults::resetProfile(factory, ProductDescription(environment().paths().productDescriptionFile()));
+    if (MacroBindings::release(*m_set, name, factory) == 0)
+        return false;
+    Q_EMIT edited();
+    Q_EMIT setChanged();
+    return true;
 }
 
 void MacroDialog::changeName()
@@ -119,6 +197,8 @@ void MacroDialog::changeName()
         report(result.errorMessage());
         return;
     }
+    noteShownEdit();
+    m_drafts.rename(oldName, renamed);
     rebindRenamed(oldName, renamed);
     reloadList(renamed);
 }
@@ -126,20 +206,10 @@ void MacroDialog::changeName()
 // Buttons bind a macro by name: a renamed macro stays bound to them.
 void MacroDialog::rebindRenamed(const QString& oldName, const QString& newName)
 {
-    if (!m_set || oldName == newName)
-        return;
-    bool changed = false;
-    for (ProfileData& profile : m_set->profiles) {
-        for (ButtonAssignment& button : profile.buttons) {
-            const bool bound = button.Fun == FunctionTable::Macro || button.Fun == FunctionTable::GunMacro;
-            if (bound && button.macroname == oldName) {
-                button.macroname = newName;
-                changed = true;
-            }
-        }
-    }
-    if (changed)
+    if (m_set && MacroBindings::rename(*m_set, oldName, newName) > 0) {
         Q_EMIT edited();
+        Q_EMIT setChanged();
+    }
 }
 
 void MacroDialog::importMacros()

@@ -45,7 +45,6 @@ void MacroDialog::startRecording(bool afterSelection)
     m_startButton->hide();
     m_stopButton->show();
     setControlsEnabled(false);
-    Q_EMIT EnableButtonsSignal(false);
     Q_EMIT hostEnabled(false);
 }
 
@@ -57,7 +56,6 @@ void MacroDialog::stopRecording()
     m_stopButton->hide();
     m_startButton->show();
     setControlsEnabled(true);
-    Q_EMIT EnableButtonsSignal(true);
     Q_EMIT hostEnabled(true);
     capture().stop();
     if (!MacroSteps::allReleased(m_steps.events()))

@@ -20,6 +20,7 @@ void MacroDialog::showSteps(int selectRow)
         KeyTable::labelsFor(environment().ui().languageIndex(), environment().model().frenchLanguage);
     m_table->showSteps(m_steps.events(), m_unitMs, labels);
     m_table->selectRow(selectRow);
+    noteShownEdit();
 }
 
 void MacroDialog::refuseFullMacro()

@@ -53,7 +53,10 @@ QCheckBox* MacroSettingsPanel::addCheck(const char* objectName, const QRect& des
 void MacroSettingsPanel::checkbtn_clicked()
 {
     auto* box = qobject_cast<QCheckBox*>(sender());
-    if (!box || !box->isChecked())
+    if (!box)
+        return;
+    Q_EMIT changed();
+    if (!box->isChecked())
         return;
     const QVector<QCheckBox*> delays{m_recordDelays, m_defaultDelays};
     const QVector<QCheckBox*> loops{m_loopTimes, m_repeatWhileHeld, m_repeatUntilPressed};
@@ -68,11 +71,13 @@ void MacroSettingsPanel::checkbtn_clicked()
 void MacroSettingsPanel::DefDelayChanged(const QString& text)
 {
     qDebug() << "DefDelayChanged" << text;
+    Q_EMIT changed();
 }
 
 void MacroSettingsPanel::LoopTimeChanged(const QString& text)
 {
     qDebug() << "LoopTimeChanged" << text;
+    Q_EMIT changed();
 }
 
 void MacroSettingsPanel::showSettings(const MacroRecord& macro)

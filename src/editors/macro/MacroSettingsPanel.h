@@ -35,6 +35,10 @@ public:
     void retranslate();
     void rescale(const std::function<int(int)>& scaled);
 
+Q_SIGNALS:
+    // The user changed a setting.
+    void changed();
+
 public Q_SLOTS:
     // Keeps each group's boxes exclusive, allowing none.
     void checkbtn_clicked();

@@ -1,6 +1,7 @@
 #include "editors/performance/OakPointSpeed.h"
 
 #include "editors/PageEnvironment.h"
+#include "editors/UserPrompts.h"
 #include "editors/performance/PerformanceLook.h"
 #include "platform/ProgramLauncher.h"
 #include "storage/ProfileSet.h"
@@ -173,7 +174,7 @@ void OakPointSpeed::checkbtn_clicked()
 void OakPointSpeed::onMouseSetting()
 {
     if (!environment().launcher().openMouseSettings())
-        Q_EMIT messageRequested(tr("No mouse settings of this desktop were found."));
+        environment().prompts().tell(tr("No mouse settings of this desktop were found."));
 }
 
 QVector<QWidget*> OakPointSpeed::widgetsOf(Row row) const

@@ -101,7 +101,6 @@ void OakReportRate::onRadioChanged()
     qDebug("m_iLift = %d", m_iLift);
     if (m_set)
         m_set->LiftHigh = m_iLift;
-    Q_EMIT RefreshLift(m_iLift);
     Q_EMIT edited();
 }
 

@@ -21,9 +21,6 @@ public:
     void reinitialise() override;
     void rescale() override;
 
-Q_SIGNALS:
-    void RefreshLift(quint8 iLift);
-
 private Q_SLOTS:
     void onRadioChanged();
     void onRateChosen();
