@@ -3,6 +3,10 @@
 #include "app/CommitBusyDialog.h"
 #include "app/PageHost.h"
 #include "device/DeviceSession.h"
+#include "storage/MacroBindings.h"
+#include "storage/MacroFiles.h"
+#include "storage/ProductDescription.h"
+#include "storage/ProfileDefaults.h"
 #include "storage/ProfileSetStore.h"
 #include "storage/ProfileWorkspace.h"
 
@@ -43,6 +47,7 @@ bool CommitController::commit()
         Q_EMIT refused(message);
         return false;
     }
+    releaseMissingMacros();
     ApplyJob job;
     job.paths = m_workspace.paths();
     job.modelName = m_workspace.modelName();
@@ -53,6 +58,28 @@ bool CommitController::commit()
     if (m_waiting)
         Q_EMIT started();
     return m_waiting;
+}
+
+void CommitController::discard()
+{
+    m_pages.discardEdits();
+    m_workspace.discardEdits();
+}
+
+// A button bound to a macro that is gone (deleted while the edit that
+// released its buttons was cancelled, say) would play an empty macro: it
+// gets its factory function, as the delete said it would.
+void CommitController::releaseMissingMacros()
+{
+    ProfileData factory;
+    ProfileDefaults::resetProfile(factory, ProductDescription(m_workspace.paths().productDescriptionFile()));
+    const MacroFiles macros(m_workspace.paths());
+    const auto exists = [&macros](const QString& name) { return macros.exists(name); };
+    const int released = MacroBindings::releaseMissing(m_workspace.working(), exists, factory);
+    if (released == 0)
+        return;
+    qWarning("%d buttons were bound to macros without a file: they get their factory function", released);
+    m_workspace.noteReplaced();
 }
 
 void CommitController::forwardProgress(int done, int total)

@@ -26,6 +26,8 @@ public:
     bool apply();
     // Saves and sends the working set as it stands (reset, import, load).
     bool commit();
+    // "Cancel": every edit not applied yet is dropped, the pages' own too.
+    void discard();
     bool isBusy() const { return m_waiting; }
 
 Q_SIGNALS:
@@ -40,6 +42,7 @@ Q_SIGNALS:
     void refused(const QString& message);
 
 private:
+    void releaseMissingMacros();
     void forwardProgress(int done, int total);
     void finish(const ApplyOutcome& outcome);
 

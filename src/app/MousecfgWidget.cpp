@@ -13,6 +13,7 @@
 #include "app/StatusHeader.h"
 #include "app/TabBar.h"
 #include "app/TrayController.h"
+#include "app/UnsavedChanges.h"
 #include "app/WindowControls.h"
 #include "app/WindowDragger.h"
 #include "app/WindowPrompts.h"
@@ -321,6 +322,10 @@ void MousecfgWidget::buildProfileBar()
         connect(this, &MousecfgWidget::firmwareUpdateRequested, firmware, &FirmwareUpdate::start);
     }
     m_operations->reloadLibrary();
+    m_unsaved = new UnsavedChanges(*m_workspace, *m_pages, *m_tabs, *m_profileBar, *m_operations, *m_commit,
+                                   m_prompts, this);
+    m_unsaved->setObjectName(QStringLiteral("unsavedChanges"));
+    connect(m_unsaved, &UnsavedChanges::quitConfirmed, qApp, &QCoreApplication::quit);
     refreshPages();
 }
 
@@ -369,7 +374,7 @@ void MousecfgWidget::createTray()
 {
     m_tray = new TrayController(skin("icon.ico"), m_setup.extraTrayMenu, this);
     connect(m_tray, &TrayController::loadConfigRequested, this, &MousecfgWidget::slotWarning);
-    connect(m_tray, &TrayController::quitRequested, qApp, &QCoreApplication::quit);
+    connect(m_tray, &TrayController::quitRequested, m_unsaved, &UnsavedChanges::requestQuit);
     connect(m_tray, &TrayController::activated, this, &MousecfgWidget::iconActivated);
     updateTray();
 }

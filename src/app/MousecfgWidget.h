@@ -32,6 +32,7 @@ class StatusSync;
 struct StatusChange;
 class TabBar;
 class TrayController;
+class UnsavedChanges;
 
 // The one top-level window: frameless, shaped by its background, dragged by
 // it, hidden to the tray and shown again from there. Its parts (status
@@ -127,6 +128,7 @@ private:
     PageHost* m_pages = nullptr;
     CommitController* m_commit = nullptr;
     ProfileOperations* m_operations = nullptr;
+    UnsavedChanges* m_unsaved = nullptr;
 
     StatusHeader* m_header = nullptr;
     TabBar* m_tabs = nullptr;

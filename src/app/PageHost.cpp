@@ -14,6 +14,11 @@ PageHost::PageHost(const PageEnvironment& environment, ProfileWorkspace& workspa
         connect(page, &EditorPage::edited, &m_workspace, &ProfileWorkspace::noteEdited);
         connect(page, &EditorPage::pageRequested, this, &PageHost::pageRequested);
         connect(page, &EditorPage::hostEnabled, this, &PageHost::hostEnabled);
+        connect(page, &EditorPage::setChanged, this, [this, page] {
+            for (const PagePlacement& other : m_pages)
+                if (other.page != page)
+                    other.page->refresh(recordFor(other), m_workspace.working());
+        });
     }
     place();
 }
@@ -68,6 +73,20 @@ void PageHost::collect()
     for (const PagePlacement& placement : m_pages)
         placement.page->collect(m_workspace.working());
     m_workspace.noteEdited();
+}
+
+void PageHost::discardEdits()
+{
+    for (const PagePlacement& placement : m_pages)
+        placement.page->discardEdits();
+}
+
+bool PageHost::hasPendingEdits(int tab) const
+{
+    for (const PagePlacement& placement : m_pages)
+        if (placement.tab == tab && placement.page->hasPendingEdits())
+            return true;
+    return false;
 }
 
 void PageHost::reinitialise()

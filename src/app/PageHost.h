@@ -32,6 +32,10 @@ public:
     void refreshPage(const QString& objectName);
     // What the pages hold goes into the working set ("Apply").
     void collect();
+    // The pages drop the edits they hold of their own ("Cancel").
+    void discardEdits();
+    // Whether a page of the tab holds edits of its own not yet applied.
+    bool hasPendingEdits(int tab) const;
     void reinitialise();
     void showActiveStage(int stage);
 

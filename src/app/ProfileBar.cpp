@@ -179,6 +179,12 @@ void ProfileBar::showCurrentSlot(int slot)
     m_profileLabel->setText(slotText(slot));
 }
 
+void ProfileBar::markUnsaved(int slot, bool unsaved)
+{
+    if (OakPushButton* button = m_slots.value(slot))
+        button->setMarked(unsaved, tr("Changes not applied yet"));
+}
+
 void ProfileBar::showName(const QString& name)
 {
     m_nameEditor->setText(name);

@@ -32,6 +32,8 @@ public:
 
     // Highlights the current slot's button and names it on the profile label.
     void showCurrentSlot(int slot);
+    // Marks a slot whose profile has changes not applied yet.
+    void markUnsaved(int slot, bool unsaved);
     void showName(const QString& name);
     void showLibrary(const QStringList& names);
 

@@ -9,6 +9,7 @@
 #include "storage/FileNames.h"
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileWorkspace.h"
+#include "storage/SlotNames.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -68,10 +69,11 @@ void ProfileOperations::reloadLibrary()
     Q_EMIT libraryChanged(m_library);
 }
 
-void ProfileOperations::writeLibrary()
+bool ProfileOperations::writeLibrary()
 {
-    report(AppConfig(m_workspace.paths()).writeProfileList(m_workspace.modelName(), m_library));
+    const bool written = report(AppConfig(m_workspace.paths()).writeProfileList(m_workspace.modelName(), m_library));
     Q_EMIT libraryChanged(m_library);
+    return written;
 }
 
 void ProfileOperations::adoptSlotNames()
@@ -151,23 +153,28 @@ void ProfileOperations::remove()
     }
     if (!m_prompts.ask(tr("Are you sure you want delete this profile?")))
         return;
-    if (!report(files().removeProfile(name)))
-        return;
     m_library.removeAll(name);
-    writeLibrary();
     takeIntoCurrent(successor);
-    // The configuration must not name the deleted profile for this slot: the
-    // next start would bring its file back as a factory profile.
-    report(AppConfig(m_workspace.paths()).writeProfileAssignment(m_workspace.working()));
+    // The library and the slot names go first, the file last: the next
+    // start must not find the profile listed without its file, which it
+    // would bring back as a factory profile.
+    AppConfig config(m_workspace.paths());
+    if (!writeLibrary() || !report(config.writeProfileAssignment(m_workspace.storedAssignment(name))))
+        return;
+    report(files().removeProfile(name));
 }
 
 QString ProfileOperations::freeCopyName(const QString& source) const
 {
-    const ProfileFiles profiles = files();
-    QString name = source + QStringLiteral(" copy");
-    for (int n = 2; profiles.exists(name) || m_library.contains(name); ++n)
-        name = source + QStringLiteral(" copy %1").arg(n);
+    QString name;
+    for (int n = 1; name.isEmpty() || isTaken(name); ++n)
+        name = SlotNames::copyName(source, n);
     return name;
+}
+
+bool ProfileOperations::isTaken(const QString& name) const
+{
+    return files().exists(name) || m_library.contains(name);
 }
 
 void ProfileOperations::copy()
@@ -218,7 +225,7 @@ void ProfileOperations::rename(const QString& newName)
         m_library.append(newName);
     m_workspace.renameCurrent(newName);
     writeLibrary();
-    report(AppConfig(m_workspace.paths()).writeProfileAssignment(m_workspace.working()));
+    report(AppConfig(m_workspace.paths()).writeProfileAssignment(m_workspace.storedAssignment()));
 }
 
 void ProfileOperations::choose(const QString& name)
@@ -274,7 +281,8 @@ void ProfileOperations::exportProfile()
     const QString path = m_prompts.saveFile(tr("Save Profile File"), tr("Profile File(*.prof)"));
     if (path.isEmpty())
         return;
-    report(files().exportProfile(currentName(), m_workspace.modelName(), path));
+    // The dialog has asked already whether a file there may be replaced.
+    report(files().exportProfile(currentName(), m_workspace.modelName(), path, true));
 }
 
 void ProfileOperations::saveConfiguration()
@@ -294,13 +302,35 @@ void ProfileOperations::loadConfiguration()
         qDebug().noquote() << "configuration of another model ignored:" << path;
         return;
     }
-    ConfigurationFile(path).importConfiguration(m_workspace.working());
+    ProfileSet loaded = m_workspace.working();
+    ConfigurationFile(path).importConfiguration(loaded);
+    const QString refusal = SlotNames::refusal(loaded);
+    if (!refusal.isEmpty()) {
+        m_prompts.tell(refusal);
+        return;
+    }
+    tellSeparated(loaded,
+                  SlotNames::separateDuplicates(loaded, [this](const QString& name) { return isTaken(name); }));
+    m_workspace.working() = loaded;
     Q_EMIT tabRequested(kLightingTab);
     m_workspace.noteReplaced();
     adoptSlotNames();
     writeLibrary();
     Q_EMIT currentNameChanged(currentName());
     commitNow(false);
+}
+
+// One profile named for two slots would have both records saved into its
+// one file: the later slots hold copies under names of their own.
+void ProfileOperations::tellSeparated(const ProfileSet& set, const QVector<int>& renamed)
+{
+    QStringList lines;
+    for (int slot : renamed)
+        lines.append(tr("The configuration names one profile for several slots: slot %1 now holds \"%2\".")
+                         .arg(slot + 1)
+                         .arg(set.profileNames[slot]));
+    if (!lines.isEmpty())
+        m_prompts.tell(lines.join(QLatin1Char('\n')));
 }
 
 // OK collects the pages as Apply does: a value a page holds but has not yet
@@ -328,7 +358,7 @@ bool ProfileOperations::commitNow(bool collectPages)
 void ProfileOperations::cancel()
 {
     Q_EMIT hideRequested();
-    report(m_workspace.select(m_workspace.currentSlot(), true));
+    m_commit.discard();
     Q_EMIT currentNameChanged(currentName());
 }
 

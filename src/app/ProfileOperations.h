@@ -10,6 +10,7 @@ class ProfileWorkspace;
 class StorageResult;
 class UserPrompts;
 struct ApplyOutcome;
+struct ProfileSet;
 struct ModelDescription;
 
 // The operations behind the profile controls: the library of stored
@@ -66,11 +67,14 @@ private:
     QString currentName() const;
     // Tells the user when a write failed; true when it succeeded.
     bool report(const StorageResult& result);
-    void writeLibrary();
+    bool writeLibrary();
     // Names held by a slot but missing from the library join it.
     void adoptSlotNames();
     QString deleteSuccessor(int deleted) const;
     QString freeCopyName(const QString& source) const;
+    // A profile of that name is stored or listed.
+    bool isTaken(const QString& name) const;
+    void tellSeparated(const ProfileSet& set, const QVector<int>& renamed);
     void takeIntoCurrent(const QString& name);
     bool commitNow(bool collectPages);
     void showCommitResult(const ApplyOutcome& outcome);

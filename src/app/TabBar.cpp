@@ -42,6 +42,12 @@ void TabBar::setEnabled(bool enabled)
         button->setEnabled(enabled);
 }
 
+void TabBar::markUnsaved(int tab, bool unsaved)
+{
+    if (OakPushButton* button = m_buttons.value(tab))
+        button->setMarked(unsaved, tr("Changes not applied yet"));
+}
+
 void TabBar::highlight(int tab)
 {
     for (int i = 0; i < kTabs; ++i)

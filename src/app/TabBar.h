@@ -23,6 +23,8 @@ public:
     void setEnabled(bool enabled);
     // Highlights the button of the tab shown, no other.
     void highlight(int tab);
+    // Marks a tab whose page shows changes not applied yet.
+    void markUnsaved(int tab, bool unsaved);
     OakPushButton* button(int tab) const { return m_buttons.value(tab); }
 
 Q_SIGNALS:

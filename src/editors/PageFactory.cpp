@@ -33,9 +33,11 @@ QVector<PagePlacement> createPages(const PageEnvironment& env, QWidget* parent)
         place<OakBtnWindow>(env, parent, "buttonPage", 1, QRect(285, 342, 664, 199));
     static_cast<MousePictureView*>(pictures.page)->attach(static_cast<OakBtnWindow*>(buttons.page));
     pages << pictures << buttons;
-    pages << place<OakPointSpeed>(env, parent, "pointerPage", 2, QRect(286, 413, 506, 77));
-    pages << place<OakReportRate>(env, parent, "reportRatePage", 2, QRect(746, 75, 149, 200));
+    // The DPI page's rectangle reaches into the sensor settings' below it:
+    // created later, the settings lie on top and take the pointer there.
     pages << place<OakDPIWindow>(env, parent, "dpiPage", 2, QRect(286, 75, 456, 386));
+    pages << place<OakReportRate>(env, parent, "reportRatePage", 2, QRect(746, 75, 149, 200));
+    pages << place<OakPointSpeed>(env, parent, "pointerPage", 2, QRect(286, 413, 506, 77));
     pages << place<MacroDialog>(env, parent, "macroPage", 3, QRect(285, 74, 665, 467));
     return pages;
 }

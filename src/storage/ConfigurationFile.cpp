@@ -47,8 +47,9 @@ void ConfigurationFile::importConfiguration(ProfileSet& set) const
     const IniReader s(m_filePath);
     ProfileSetKeys::readSettings(s, set);
     for (int i = 0; i < ProfileSet::kProfiles; ++i) {
-        if (s.contains(ProfileSetKeys::profileNameKey(i)))
-            set.profileNames[i] = SettingsValues::readText(s, ProfileSetKeys::profileNameKey(i));
+        const QString name = SettingsValues::readText(s, ProfileSetKeys::profileNameKey(i));
+        if (!name.isEmpty())
+            set.profileNames[i] = name;
         ProfileCodec::read(s, section(i), set.profiles[i], ProfileCodec::LightKeys::Excluded);
     }
 }

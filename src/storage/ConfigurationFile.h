@@ -25,8 +25,8 @@ public:
     // profile sections.
     StorageResult exportConfiguration(const ProfileSet& set, const QString& productName);
     // Reads the nine set keys (missing: 0), the slot names and the five
-    // profile sections. A file without a slot's name key (as older exports
-    // are) keeps that slot's current name rather than leaving it nameless.
+    // profile sections. A file without a slot's name (as older exports are)
+    // keeps that slot's current name rather than leaving it nameless.
     void importConfiguration(ProfileSet& set) const;
 
 private:

@@ -25,6 +25,17 @@ bool hasControl(const QString& name)
     return false;
 }
 
+// Format characters are invisible: a right-to-left override, say, shows a
+// name other than the one the file has.
+bool hasFormatCharacter(const QString& name)
+{
+    for (QChar c : name) {
+        if (c.category() == QChar::Other_Format)
+            return true;
+    }
+    return false;
+}
+
 bool hasForbidden(const QString& name)
 {
     for (QChar c : name) {
@@ -69,6 +80,8 @@ QString FileNames::nameError(const QString& name)
             .arg(name);
     if (hasControl(name))
         return QCoreApplication::translate("FileNames", "The name must not contain control characters.");
+    if (hasFormatCharacter(name))
+        return QCoreApplication::translate("FileNames", "The name must not contain invisible characters.");
     if (hasForbidden(name))
         return QCoreApplication::translate("FileNames",
                                            "The name \"%1\" must not contain any of < > : \" | ? *")
@@ -88,7 +101,9 @@ QString FileNames::neutralised(const QString& name)
 {
     QString safe;
     for (QChar c : name)
-        safe.append(isControl(c) || kForbidden.contains(c) ? QLatin1Char('_') : c);
+        safe.append(isControl(c) || c.category() == QChar::Other_Format || kForbidden.contains(c)
+                        ? QLatin1Char('_')
+                        : c);
     if (isDotComponent(safe))
         safe.replace(QLatin1Char('.'), QLatin1Char('_'));
     while (safe.toUtf8().size() > kMaxNameBytes)

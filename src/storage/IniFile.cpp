@@ -4,14 +4,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// Far beyond any file of ours (a profile is some 400 KB): a larger one is
-// not ours, and reading it whole would only cost memory.
-constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
-
-} // namespace
-
 namespace IniFile {
 
 bool isBlocked(const QString& path)
@@ -28,7 +20,7 @@ bool isReadable(const QString& path)
     if (path.isEmpty() || isBlocked(path))
         return false;
     const QFileInfo info(path);
-    if (info.exists() && info.size() > kMaxFileSize) {
+    if (info.exists() && info.size() > kMaxFileBytes) {
         qCWarning(lcStorage) << "too large to be a file of ours, read as missing:" << path;
         return false;
     }

@@ -7,6 +7,10 @@
 // for good), and so does a file far larger than any file of ours.
 namespace IniFile {
 
+// Far beyond any file of ours (a profile is some 400 KB): a larger one is
+// not ours, and reading it whole would only cost memory.
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
 // Whether the path can be read as a file of ours: missing, or a regular
 // readable file of a plausible size.
 bool isReadable(const QString& path);

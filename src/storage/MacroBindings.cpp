@@ -3,8 +3,6 @@
 #include "storage/ButtonAssignment.h"
 #include "storage/ProfileSet.h"
 
-#include <functional>
-
 namespace {
 
 bool isMacroFunction(const ButtonAssignment& button)
@@ -12,6 +10,7 @@ bool isMacroFunction(const ButtonAssignment& button)
     return button.Fun == ButtonAssignment::kMacroFunction || button.Fun == ButtonAssignment::kGunMacroFunction;
 }
 
+// Changes the buttons bound to a wanted macro; counts those that changed.
 int forEachBound(ProfileSet& set, const std::function<bool(const QString&)>& wanted,
                  const std::function<void(ButtonAssignment&, int)>& change)
 {
@@ -19,10 +18,11 @@ int forEachBound(ProfileSet& set, const std::function<bool(const QString&)>& wan
     for (ProfileData& profile : set.profiles) {
         for (int i = 0; i < ProfileData::kButtons; ++i) {
             ButtonAssignment& button = profile.buttons[i];
-            if (isMacroFunction(button) && wanted(button.macroname)) {
-                change(button, i);
-                ++changed;
-            }
+            if (!isMacroFunction(button) || !wanted(button.macroname))
+                continue;
+            const ButtonAssignment before = button;
+            change(button, i);
+            changed += button != before ? 1 : 0;
         }
     }
     return changed;
@@ -62,10 +62,11 @@ int release(ProfileSet& set, const QString& macro, const ProfileData& factory)
         [&](ButtonAssignment& button, int index) { button = factory.buttons[index]; });
 }
 
-int releaseMissing(ProfileSet& set, const QStringList& macros, const ProfileData& factory)
+int releaseMissing(ProfileSet& set, const std::function<bool(const QString&)>& exists,
+                   const ProfileData& factory)
 {
     return forEachBound(
-        set, [&](const QString& name) { return !macros.contains(name); },
+        set, [&](const QString& name) { return !exists(name); },
         [&](ButtonAssignment& button, int index) { button = factory.buttons[index]; });
 }
 

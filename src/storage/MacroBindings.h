@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+
+#include <functional>
 
 struct ButtonAssignment;
 struct ProfileData;
@@ -20,8 +21,9 @@ int rename(ProfileSet& set, const QString& oldName, const QString& newName);
 // The buttons of the named macro take the function that `factory`, a
 // factory profile, gives the same button; returns how many changed.
 int release(ProfileSet& set, const QString& macro, const ProfileData& factory);
-// Releases every button bound to a macro that is not in `macros`: the
-// mouse would receive an empty macro under the button's name.
-int releaseMissing(ProfileSet& set, const QStringList& macros, const ProfileData& factory);
+// Releases every button bound to a macro that does not exist: the mouse
+// would receive an empty macro under the button's name.
+int releaseMissing(ProfileSet& set, const std::function<bool(const QString&)>& exists,
+                   const ProfileData& factory);
 
 } // namespace MacroBindings

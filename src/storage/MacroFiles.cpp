@@ -1,5 +1,6 @@
 #include "storage/MacroFiles.h"
 
+#include "storage/FileCopy.h"
 #include "storage/FileNames.h"
 #include "storage/IniFile.h"
 #include "storage/IniReader.h"
@@ -41,6 +42,17 @@ QVector<MacroEvent> readEventsFrom(const IniReader& file)
 } // namespace
 
 MacroFiles::MacroFiles(const AppPaths& paths) : m_macroDir(paths.macroDir()), m_list(paths) {}
+
+bool MacroFiles::isMacroFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxFileBytes)
+        return false;
+    const IniReader file(path);
+    bool counted = false;
+    const int count = file.value(key("Count")).toInt(&counted);
+    return counted && count >= 0 && count <= kMaxEvents;
+}
 
 QString MacroFiles::existsMessage()
 {
@@ -206,10 +218,15 @@ StorageResult MacroFiles::removeMacro(const QString& name)
     StorageResult result = checkedPath(name, &path);
     if (!result.isOk())
         return result;
+    // The list first, the file last: the list never names a macro without
+    // its file, which would reach the mouse as an empty macro.
+    result = m_list.remove(name);
+    if (!result.isOk())
+        return result;
     if (QFileInfo::exists(path) && !QFile::remove(path))
         return StorageResult::failure(
             QCoreApplication::translate("MacroFiles", "Could not delete %1.").arg(path));
-    return m_list.remove(name);
+    return StorageResult::success();
 }
 
 StorageResult MacroFiles::exportMacro(const QString& name, const QString& target, bool replace)
@@ -223,10 +240,9 @@ StorageResult MacroFiles::exportMacro(const QString& name, const QString& target
     // target first would delete the macro.
     if (existing.exists() && existing.canonicalFilePath() == QFileInfo(path).canonicalFilePath())
         return StorageResult::success();
-    // Only a regular file is written over: never a folder, a link or a device.
-    if (replace && QFileInfo::exists(path) && existing.isFile() && !existing.isSymLink())
-        QFile::remove(target);
-    if (QFileInfo::exists(target))
+    if (existing.exists() && replace)
+        return FileCopy::replace(path, target, kMaxFileBytes);
+    if (existing.exists())
         return StorageResult::failure(
             QCoreApplication::translate("MacroFiles", "%1 exists already and was left as it was.")
                 .arg(target));
@@ -252,6 +268,9 @@ StorageResult MacroFiles::importMacro(const QString& source, QString* importedNa
         return StorageResult::failure(existsMessage());
     if (m_list.countInUse() >= MacroList::kSlotCount)
         return StorageResult::failure(MacroList::fullMessage());
+    if (!isMacroFile(source))
+        return StorageResult::failure(
+            QCoreApplication::translate("MacroFiles", "%1 is not a macro file.").arg(source));
     QDir().mkpath(m_macroDir);
     // Copying from a FIFO or a device would block or never end.
     if (IniFile::isBlocked(source) || !QFile::copy(source, target))

@@ -17,6 +17,8 @@ public:
     // A Count beyond this comes from a damaged file; no editor or button
     // holds more events.
     static constexpr int kMaxEvents = 1024;
+    // Far beyond the largest macro file (kMaxEvents events take some 50 KB).
+    static constexpr qint64 kMaxFileBytes = 256 * 1024;
 
     explicit MacroFiles(const AppPaths& paths);
 
@@ -52,10 +54,14 @@ public:
     // is, unless replace says the user chose to write over it.
     StorageResult exportMacro(const QString& name, const QString& target, bool replace = false);
     // Copies a macro file into the macro folder under its own base name and
-    // lists it; refused with "Macro Exist!" when that name is taken.
+    // lists it; refused with "Macro Exist!" when that name is taken, and
+    // refused when the file is no macro file.
     StorageResult importMacro(const QString& source, QString* importedName = nullptr);
 
     static QString existsMessage();
+    // Whether a file outside the folder is a macro file: a regular file of a
+    // macro's size whose settings count its events.
+    static bool isMacroFile(const QString& path);
 
 private:
     StorageResult checkedPath(const QString& name, QString* path) const;

@@ -1,5 +1,6 @@
 #include "storage/ProfileFiles.h"
 
+#include "storage/FileCopy.h"
 #include "storage/FileNames.h"
 #include "storage/IniFile.h"
 #include "storage/IniReader.h"
@@ -154,7 +155,7 @@ QString ProfileFiles::readProductMarker(const QString& path)
 }
 
 StorageResult ProfileFiles::exportProfile(const QString& name, const QString& productName,
-                                          const QString& target)
+                                          const QString& target, bool replace)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
@@ -162,7 +163,13 @@ StorageResult ProfileFiles::exportProfile(const QString& name, const QString& pr
         result = writeProductMarker(productName, path);
     if (!result.isOk())
         return result;
-    if (QFileInfo::exists(target))
+    const QFileInfo existing(target);
+    // Exporting a profile onto its own file leaves it as it is.
+    if (existing.exists() && existing.canonicalFilePath() == QFileInfo(path).canonicalFilePath())
+        return StorageResult::success();
+    if (existing.exists() && replace)
+        return FileCopy::replace(path, target, IniFile::kMaxFileBytes);
+    if (existing.exists())
         return StorageResult::failure(
             QCoreApplication::translate("ProfileFiles", "%1 exists already and was left as it was.")
                 .arg(target));

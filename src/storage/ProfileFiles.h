@@ -48,8 +48,10 @@ public:
     static QString readProductMarker(const QString& path);
 
     // Writes the product marker into the named profile's file, then copies it
-    // to the target; an existing target is left as it was and reported.
-    StorageResult exportProfile(const QString& name, const QString& productName, const QString& target);
+    // to the target. An existing target is replaced when the user said so
+    // (replace), else left as it was and reported.
+    StorageResult exportProfile(const QString& name, const QString& productName, const QString& target,
+                                bool replace = false);
     // Copies a profile file of this model into the profile folder under its
     // own base name, which it returns through importedName.
     StorageResult importProfile(const QString& source, const QString& productName, QString* importedName);

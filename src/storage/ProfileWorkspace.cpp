@@ -139,12 +139,13 @@ void ProfileWorkspace::discardEdits()
     announce();
 }
 
-ProfileSet ProfileWorkspace::storedAssignment() const
+ProfileSet ProfileWorkspace::storedAssignment(const QString& deleting) const
 {
     ProfileSet assignment = m_saved;
     assignment.ProfileID = m_working.ProfileID;
     for (int slot = 0; slot < ProfileSet::kProfiles; ++slot) {
-        if (savedProfileGone(slot))
+        const bool deleted = !deleting.isEmpty() && m_saved.profileNames[slot] == deleting;
+        if (deleted || savedProfileGone(slot))
             assignment.profileNames[slot] = m_working.profileNames[slot];
     }
     return assignment;
@@ -152,11 +153,7 @@ ProfileSet ProfileWorkspace::storedAssignment() const
 
 void ProfileWorkspace::noteEdited()
 {
-    const bool unsaved = hasUnsavedChanges();
-    if (unsaved != m_lastUnsaved) {
-        m_lastUnsaved = unsaved;
-        Q_EMIT unsavedChangesChanged(unsaved);
-    }
+    Q_EMIT changed();
 }
 
 void ProfileWorkspace::markSaved(const ProfileSet& sent)

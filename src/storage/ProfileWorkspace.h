@@ -54,9 +54,9 @@ public:
     // any more (deleted from the library) keeps the profile it holds now.
     void discardEdits();
     // The slot names to keep in the configuration until the next apply: the
-    // profiles the mouse holds, or for a slot whose profile was deleted, the
-    // one that took its place.
-    ProfileSet storedAssignment() const;
+    // profiles the mouse holds, or for a slot whose profile was deleted (or
+    // is being deleted: `deleting`), the one that took its place.
+    ProfileSet storedAssignment(const QString& deleting = QString()) const;
     // The model's factory profile in the current slot, under its name.
     void resetCurrent();
     // Factory values everywhere; the slots become "Profile 1" to "Profile 5".
@@ -76,7 +76,8 @@ public:
 Q_SIGNALS:
     // The current slot or its record was replaced: pages show it again.
     void currentChanged(int slot);
-    void unsavedChangesChanged(bool unsaved);
+    // The working or the saved state changed: what differs may have too.
+    void changed();
 
 private:
     void announce();
@@ -87,6 +88,5 @@ private:
     QString m_modelName;
     ProfileSet m_working;
     ProfileSet m_saved;
-    bool m_lastUnsaved = false;
     QStringList m_unreadable;
 };

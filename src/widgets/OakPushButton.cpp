@@ -34,6 +34,15 @@ void OakPushButton::setHighlighted(bool highlighted)
     update();
 }
 
+void OakPushButton::setMarked(bool marked, const QString& description)
+{
+    setAccessibleDescription(marked ? description : QString());
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    update();
+}
+
 void OakPushButton::enterEvent(compat::EnterEvent* event)
 {
     m_hovered = true;
@@ -69,6 +78,7 @@ void OakPushButton::paintEvent(QPaintEvent*)
         if (!isEnabled())
             painter.setOpacity(0.4);
         painter.drawPixmap(rect(), imageForState());
+        paintMark(painter);
         paintFocus(painter);
         return;
     }
@@ -88,7 +98,21 @@ void OakPushButton::paintEvent(QPaintEvent*)
     painter.setPen(isEnabled() ? (active ? m_themeColor : QColor(220, 222, 226)) : QColor(110, 112, 118));
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
+    paintMark(painter);
     paintFocus(painter);
+}
+
+void OakPushButton::paintMark(QPainter& painter)
+{
+    if (!m_marked)
+        return;
+    painter.setOpacity(1.0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal radius = qMax(2.5, height() / 10.0);
+    const QPointF centre(width() - 2.5 * radius, 2.5 * radius);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(isEnabled() ? m_themeColor : QColor(110, 112, 118));
+    painter.drawEllipse(centre, radius, radius);
 }
 
 // Keyboard users always see where they are: a dashed ring in the accent.

@@ -29,6 +29,11 @@ public:
     // A highlighted button (the selected tab or slot) paints as pressed.
     void setHighlighted(bool highlighted);
     bool isHighlighted() const { return m_highlighted; }
+    // A marked button carries a dot in the accent at its top right (what it
+    // stands for has changes not yet applied, say); `description` tells
+    // assistive technology why.
+    void setMarked(bool marked, const QString& description = QString());
+    bool isMarked() const { return m_marked; }
 
 Q_SIGNALS:
     void EnterSignal(OakPushButton* button);
@@ -46,12 +51,14 @@ protected:
 private:
     QPixmap imageForState() const;
     void paintFocus(QPainter& painter);
+    void paintMark(QPainter& painter);
 
     // Paths of the readable images; an empty path when missing.
     QString m_images[3];
     QColor m_themeColor{255, 0, 0};
     bool m_hovered = false;
     bool m_highlighted = false;
+    bool m_marked = false;
     // The focus came from the keyboard: show where it is.
     bool m_keyboardFocus = false;
 };

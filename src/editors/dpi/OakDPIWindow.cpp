@@ -17,14 +17,15 @@
 namespace {
 
 // Design geometry: rows at x 15, from y 43, 440 wide, 48 high every 50;
-// when the model has more stages than the page's 386 rows of height fit,
-// the rows close up so that every one stays inside the page.
+// when the model has more stages than fit above the sensor settings, which
+// lie over the page's lower part from y 338, the rows close up so that
+// every one stays clear of them.
 constexpr int kRowLeft = 15;
 constexpr int kRowTop = 43;
 constexpr int kRowWidth = 440;
 constexpr int kRowHeight = 48;
 constexpr int kRowPitch = 50;
-constexpr int kPageHeight = 386;
+constexpr int kRowsBottom = 338;
 
 } // namespace
 
@@ -159,7 +160,7 @@ void OakDPIWindow::placeRows()
     m_header->setFont(font);
     m_header->setStyleSheet(QStringLiteral("color: %1").arg(KitStyle::kSecondaryText.name()));
     m_header->setGeometry(env.scaled(3), env.scaled(3), env.scaled(120), env.scaled(17));
-    const int pitch = std::min(kRowPitch, (kPageHeight - kRowTop) / m_shownStages);
+    const int pitch = std::min(kRowPitch, (kRowsBottom - kRowTop) / m_shownStages);
     const int height = std::min(kRowHeight, pitch - 2);
     for (OakSingleDPI* row : m_rows) {
         const int i = row->index();

@@ -1,0 +1,41 @@
+#include "storage/FileCopy.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace FileCopy {
+
+namespace {
+
+StorageResult failed(const QString& source, const QString& target)
+{
+    return StorageResult::failure(
+        QCoreApplication::translate("FileCopy", "Could not copy %1 to %2.").arg(source, target));
+}
+
+} // namespace
+
+StorageResult replace(const QString& source, const QString& target, qint64 maxBytes)
+{
+    const QFileInfo from(source);
+    const QFileInfo to(target);
+    if (!from.isFile() || from.size() > maxBytes || to.isSymLink() || (to.exists() && !to.isFile()))
+        return failed(source, target);
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return failed(source, target);
+    const QByteArray bytes = in.read(maxBytes + 1);
+    if (bytes.size() > maxBytes)
+        return failed(source, target);
+    // Unbuffered, so that a write the disk refuses fails here and the
+    // commit never replaces the old file with a short one.
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size() ||
+        !out.commit())
+        return failed(source, target);
+    return StorageResult::success();
+}
+
+} // namespace FileCopy
