@@ -1,7 +1,7 @@
 #include "app/FirmwareUpdate.h"
 
-#include "editors/UserPrompts.h"
 #include "device/DeviceSession.h"
+#include "editors/UserPrompts.h"
 #include "hid/DeviceLink.h"
 #include "platform/ProgramLauncher.h"
 #include "storage/LanguageConfig.h"

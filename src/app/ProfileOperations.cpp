@@ -1,8 +1,8 @@
 #include "app/ProfileOperations.h"
 
 #include "app/CommitController.h"
-#include "editors/UserPrompts.h"
 #include "device/ApplyJob.h"
+#include "editors/UserPrompts.h"
 #include "hid/TransferResult.h"
 #include "storage/AppConfig.h"
 #include "storage/ConfigurationFile.h"
@@ -71,7 +71,8 @@ void ProfileOperations::reloadLibrary()
 
 bool ProfileOperations::writeLibrary()
 {
-    const bool written = report(AppConfig(m_workspace.paths()).writeProfileList(m_workspace.modelName(), m_library));
+    const bool written =
+        report(AppConfig(m_workspace.paths()).writeProfileList(m_workspace.modelName(), m_library));
     Q_EMIT libraryChanged(m_library);
     return written;
 }
@@ -309,8 +310,8 @@ void ProfileOperations::loadConfiguration()
         m_prompts.tell(refusal);
         return;
     }
-    tellSeparated(loaded,
-                  SlotNames::separateDuplicates(loaded, [this](const QString& name) { return isTaken(name); }));
+    tellSeparated(
+        loaded, SlotNames::separateDuplicates(loaded, [this](const QString& name) { return isTaken(name); }));
     m_workspace.working() = loaded;
     Q_EMIT tabRequested(kLightingTab);
     m_workspace.noteReplaced();

@@ -17,9 +17,9 @@ constexpr int kDpiTab = 2;
 constexpr int kMacroTab = 3;
 } // namespace
 
-UnsavedChanges::UnsavedChanges(ProfileWorkspace& workspace, PageHost& pages, TabBar& tabs, ProfileBar& slotBar,
-                               ProfileOperations& operations, CommitController& commit, UserPrompts& prompts,
-                               QObject* parent)
+UnsavedChanges::UnsavedChanges(ProfileWorkspace& workspace, PageHost& pages, TabBar& tabs,
+                               ProfileBar& slotBar, ProfileOperations& operations, CommitController& commit,
+                               UserPrompts& prompts, QObject* parent)
     : QObject(parent), m_workspace(workspace), m_pages(pages), m_tabs(tabs), m_slots(slotBar),
       m_operations(operations), m_commit(commit), m_prompts(prompts)
 {
@@ -58,7 +58,12 @@ void UnsavedChanges::requestQuit()
         Q_EMIT quitConfirmed();
         return;
     }
-    enum Answer { Apply, Discard, Stay };
+    enum Answer
+    {
+        Apply,
+        Discard,
+        Stay
+    };
     const int answer = m_prompts.choose(tr("Some changes have not been applied to the mouse yet."),
                                         {tr("Apply and quit"), tr("Quit without applying"), tr("Stay")});
     if (answer == Discard) {

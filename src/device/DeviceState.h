@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/ModelDescription.h"
 #include "protocol/MacroNameTable.h"
+#include "storage/ModelDescription.h"
 #include "storage/ProfileSet.h"
 
 // The device layer's own copy of the configuration: filled at each download

@@ -27,12 +27,18 @@ StatusChange StatusSync::take(const MouseStatus& status)
     StatusChange change;
     if (status.slot != m_workspace.currentSlot())
         change = takeSlot(status.slot);
+    // Most reports repeat what the mouse said before: nothing to copy then.
+    const ProfileData& known = m_workspace.saved().profiles[status.slot];
+    const bool stageValid = status.stage >= 0 && status.stage < ModelDescription::kMaxDpiStages;
+    if ((!stageValid || status.stage == known.dpi) && status.rate == known.pollrate)
+        return change;
     ProfileSet saved = m_workspace.saved();
     ProfileData& onMouse = saved.profiles[status.slot];
     ProfileData& edited = m_workspace.working().profiles[status.slot];
     // A slot that took another stored profile holds none of the mouse's values.
-    const bool sameProfile = m_workspace.working().profileNames[status.slot] == saved.profileNames[status.slot];
-    if (status.stage >= 0 && status.stage < ModelDescription::kMaxDpiStages && status.stage != onMouse.dpi) {
+    const bool sameProfile =
+        m_workspace.working().profileNames[status.slot] == saved.profileNames[status.slot];
+    if (stageValid && status.stage != onMouse.dpi) {
         change.stageChanged = true;
         change.stageShown = sameProfile && edited.dpi == onMouse.dpi;
         onMouse.dpi = quint8(status.stage);

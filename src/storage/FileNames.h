@@ -5,8 +5,8 @@
 // Profile, macro and model names become file and folder names. A name is safe
 // when it names one file inside its folder on both Windows and Linux: not
 // empty, no path separator, not "." or ".." (two dots inside a name are fine), no control or invisible
-// formatting character, none of the characters Windows forbids, no trailing dot or blank (Windows drops them),
-// no reserved device name, and short enough for any file system.
+// formatting character, none of the characters Windows forbids, no trailing dot or blank (Windows drops
+// them), no reserved device name, and short enough for any file system.
 class FileNames
 {
 public:

@@ -7,7 +7,8 @@ namespace {
 
 bool isMacroFunction(const ButtonAssignment& button)
 {
-    return button.Fun == ButtonAssignment::kMacroFunction || button.Fun == ButtonAssignment::kGunMacroFunction;
+    return button.Fun == ButtonAssignment::kMacroFunction ||
+           button.Fun == ButtonAssignment::kGunMacroFunction;
 }
 
 // Changes the buttons bound to a wanted macro; counts those that changed.

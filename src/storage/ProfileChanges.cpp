@@ -37,8 +37,9 @@ int areas(const ProfileData& a, const ProfileData& b)
 
 bool sharedDiffer(const ProfileSet& a, const ProfileSet& b)
 {
-    return a.AngleValue != b.AngleValue || a.LiftHigh != b.LiftHigh || a.Sync != b.Sync || a.Count != b.Count ||
-           a.Jitter != b.Jitter || a.Debounce != b.Debounce || a.Wake != b.Wake || a.SensorMode != b.SensorMode;
+    return a.AngleValue != b.AngleValue || a.LiftHigh != b.LiftHigh || a.Sync != b.Sync ||
+           a.Count != b.Count || a.Jitter != b.Jitter || a.Debounce != b.Debounce || a.Wake != b.Wake ||
+           a.SensorMode != b.SensorMode;
 }
 
 bool slotDiffers(const ProfileSet& a, const ProfileSet& b, int slot)

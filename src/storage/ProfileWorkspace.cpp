@@ -130,7 +130,8 @@ void ProfileWorkspace::discardEdits()
         if (!savedProfileGone(slot))
             continue;
         restored.profileNames[slot] = m_working.profileNames[slot];
-        ProfileFiles(m_paths, m_modelName).loadNamedProfile(restored.profiles[slot], restored.profileNames[slot]);
+        ProfileFiles(m_paths, m_modelName)
+            .loadNamedProfile(restored.profiles[slot], restored.profileNames[slot]);
         restored.profiles[slot].ProfileName = restored.profileNames[slot];
     }
     restored.ProfileID = m_working.ProfileID;

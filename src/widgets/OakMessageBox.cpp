@@ -79,7 +79,8 @@ OakPushButton* OakMessageBox::addButton(const QString& text)
     button->setAccessibleName(text);
     button->setThemeColor(m_themeColor);
     button->setFocusPolicy(Qt::StrongFocus);
-    const int width = std::max(int(90 * m_scale), button->fontMetrics().horizontalAdvance(text) + int(24 * m_scale));
+    const int width =
+        std::max(int(90 * m_scale), button->fontMetrics().horizontalAdvance(text) + int(24 * m_scale));
     button->setFixedSize(width, int(28 * m_scale));
     // Between the two stretches, after the buttons already there.
     m_buttons->insertWidget(m_buttons->count() - 1, button);

@@ -2,11 +2,11 @@
 // new, delete, rename, import, export and gun files. Every name reaches the
 // disk through MacroFiles, which refuses names that are not safe.
 #include "editors/PageEnvironment.h"
+#include "editors/UserPrompts.h"
 #include "editors/macro/MacroDialog.h"
 #include "editors/macro/MacroFileChooser.h"
 #include "editors/macro/MacroSettingsPanel.h"
 #include "editors/macro/MacroStepTable.h"
-#include "editors/UserPrompts.h"
 #include "storage/MacroBindings.h"
 #include "storage/MacroFiles.h"
 #include "storage/MacroList.h"
@@ -177,7 +177,8 @@ bool MacroDialog::releaseBoundButtons(const QString& name)
     if (!m_set)
         return false;
     ProfileData factory;
-    ProfileDefaults::resetProfile(factory, ProductDescription(environment().paths().productDescriptionFile()));
+    ProfileDefaults::resetProfile(factory,
+                                  ProductDescription(environment().paths().productDescriptionFile()));
     if (MacroBindings::release(*m_set, name, factory) == 0)
         return false;
     Q_EMIT edited();
