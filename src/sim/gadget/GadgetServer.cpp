@@ -1,0 +1,274 @@
+#include "sim/gadget/GadgetServer.h"
+
+#include "hid/ModelIds.h"
+#include "sim/VirtualMouse.h"
+#include "sim/gadget/GadgetBridge.h"
+#include "sim/gadget/UsbGadget.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+struct GadgetServer::Identity
+{
+    QString name;
+    VirtualIdentity virtualIdentity;
+    QString controller;
+    std::unique_ptr<UsbGadget> gadget;
+    std::unique_ptr<GadgetBridge> bridge;
+    bool plugged = false;
+};
+
+namespace {
+
+constexpr int kVendorFunction = 2;
+
+VirtualMouseOptions mouseOptions()
+{
+    // The firmware runs in real time: the host's waits are real ones.
+    VirtualMouseOptions options;
+    options.realTime = true;
+    options.receiverPlugged = true;
+    options.cablePlugged = true;
+    return options;
+}
+
+UsbIdentity usbIdentity(quint16 vendor, quint16 product, quint16 release, const QString& what)
+{
+    UsbIdentity id;
+    id.vendorId = vendor;
+    id.productId = product;
+    id.release = release;
+    id.manufacturer = QStringLiteral("mousecfg");
+    id.product = QStringLiteral("virtual %1").arg(what);
+    id.serial = QStringLiteral("%1-%2").arg(what).arg(product, 4, 16, QLatin1Char('0'));
+    return id;
+}
+
+} // namespace
+
+QString gadgetCommandHelp()
+{
+    return QStringLiteral("  info                      identities, controllers and device nodes as JSON\n"
+                          "  plug receiver|cable       bind the identity to its controller\n"
+                          "  unplug receiver|cable     unbind it\n"
+                          "  press-dpi                 the DPI button: next stage, status sent on its own\n"
+                          "  battery LEVEL [EXTRA]     the battery bytes the status reply carries\n"
+                          "  fault KIND@N[:AMOUNT]     as --virtual-fault, counted from the next report\n"
+                          "                            the host writes; timeout holds the reply back for\n"
+                          "                            AMOUNT of the host's reads\n"
+                          "  clear-faults              drop armed faults\n"
+                          "  state                     the on-board state as JSON (as --dump-device)\n"
+                          "  trace | clear-trace       the reports that crossed, W written, R read\n"
+                          "  quit                      unplug, remove the gadgets and end\n");
+}
+
+GadgetServer::GadgetServer(const GadgetOptions& options, QObject* parent)
+    : QObject(parent), m_options(options), m_mouse(std::make_shared<VirtualMouse>(mouseOptions()))
+{
+}
+
+GadgetServer::~GadgetServer()
+{
+    for (auto& identity : m_identities) {
+        identity->bridge->stop();
+        identity->gadget->remove();
+    }
+    if (m_other)
+        m_other->remove();
+}
+
+bool GadgetServer::start(QString& error)
+{
+    const QStringList controllers =
+        m_options.controllers.isEmpty() ? UsbGadget::controllers() : m_options.controllers;
+    const int needed = m_options.otherVendorId ? 3 : 2;
+    if (controllers.size() < needed) {
+        error = QStringLiteral("%1 device controllers needed, %2 found (load dummy_hcd with num=%1)")
+                    .arg(needed)
+                    .arg(controllers.size());
+        return false;
+    }
+    const quint16 release = VirtualMouseOptions().releaseNumber;
+    const quint16 products[2] = {kModelReceiverProductId, kModelCableProductId};
+    const char* names[2] = {"receiver", "cable"};
+    for (int i = 0; i < 2; ++i) {
+        auto identity = std::make_unique<Identity>();
+        identity->name = QLatin1String(names[i]);
+        identity->virtualIdentity = VirtualIdentity(i);
+        identity->controller = controllers.at(i);
+        identity->gadget =
+            std::make_unique<UsbGadget>(QStringLiteral("mousecfg-") + identity->name,
+                                        usbIdentity(kModelVendorId, products[i], release, identity->name),
+                                        HidFunctions::receiverLayout());
+        const VirtualIdentity which = identity->virtualIdentity;
+        identity->bridge = std::make_unique<GadgetBridge>(*m_mouse, which, m_faults, [this, i] {
+            QMetaObject::invokeMethod(
+                this,
+                [this, i] {
+                    QString ignored;
+                    setPlugged(i, false, ignored);
+                },
+                Qt::QueuedConnection);
+        });
+        if (!identity->gadget->create(error) ||
+            !identity->bridge->start(identity->gadget->deviceNode(kVendorFunction), error))
+            return false;
+        m_identities.push_back(std::move(identity));
+    }
+    if (m_options.otherVendorId) {
+        m_other = std::make_unique<UsbGadget>(
+            QStringLiteral("mousecfg-unrelated"),
+            usbIdentity(m_options.otherVendorId, m_options.otherProductId, release, QStringLiteral("other")),
+            HidFunctions::receiverLayout());
+        if (!m_other->create(error) || !m_other->bind(controllers.at(2), error))
+            return false;
+    }
+    if ((m_options.receiverPlugged && !setPlugged(0, true, error)) ||
+        (m_options.cablePlugged && !setPlugged(1, true, error)))
+        return false;
+
+    m_server = new QLocalServer(this);
+    QLocalServer::removeServer(m_options.socketPath);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(m_options.socketPath)) {
+        error = QStringLiteral("cannot listen on %1: %2").arg(m_options.socketPath, m_server->errorString());
+        return false;
+    }
+    connect(m_server, &QLocalServer::newConnection, this, &GadgetServer::acceptConnection);
+    return true;
+}
+
+void GadgetServer::acceptConnection()
+{
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine())
+                return;
+            const QString line = QString::fromUtf8(socket->readLine()).trimmed();
+            bool ok = false;
+            const QByteArray reply = execute(line.split(QLatin1Char(' '), Qt::SkipEmptyParts), ok);
+            socket->write(ok ? "OK\n" + reply : "ERR " + reply + "\n");
+            socket->flush();
+            socket->disconnectFromServer();
+            if (ok && line == QLatin1String("quit"))
+                emit quitRequested();
+        });
+    }
+}
+
+int GadgetServer::identityNamed(const QString& name) const
+{
+    for (size_t i = 0; i < m_identities.size(); ++i) {
+        if (m_identities[i]->name == name)
+            return int(i);
+    }
+    return -1;
+}
+
+bool GadgetServer::setPlugged(int index, bool plugged, QString& error)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    Identity& identity = *m_identities[size_t(index)];
+    if (identity.plugged == plugged)
+        return true;
+    // The bridge lets go first on an unplug and takes over first on a
+    // plug, so that nothing from the other state crosses.
+    identity.bridge->setConnected(plugged);
+    const bool done =
+        plugged ? identity.gadget->bind(identity.controller, error) : identity.gadget->unbind(error);
+    identity.plugged = done ? plugged : identity.plugged;
+    if (!done)
+        identity.bridge->setConnected(identity.plugged);
+    return done;
+}
+
+QByteArray GadgetServer::info() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    QJsonArray list;
+    for (const auto& identity : m_identities) {
+        QJsonArray nodes;
+        for (int f = 0; f < 3; ++f)
+            nodes.append(identity->gadget->deviceNode(f));
+        list.append(QJsonObject{{QStringLiteral("identity"), identity->name},
+                                {QStringLiteral("plugged"), identity->plugged},
+                                {QStringLiteral("controller"), identity->controller},
+                                {QStringLiteral("productId"), identity->gadget->identity().productId},
+                                {QStringLiteral("release"), identity->gadget->identity().release},
+                                {QStringLiteral("nodes"), nodes}});
+    }
+    return QJsonDocument(list).toJson(QJsonDocument::Indented);
+}
+
+QByteArray GadgetServer::execute(const QStringList& words, bool& ok)
+{
+    ok = false;
+    const QString command = words.value(0);
+    const QString argument = words.value(1);
+    QString error;
+    if (command == QLatin1String("info") && words.size() == 1) {
+        ok = true;
+        return info();
+    }
+    if ((command == QLatin1String("plug") || command == QLatin1String("unplug")) && words.size() == 2) {
+        const int index = identityNamed(argument);
+        if (index < 0)
+            return "no identity " + argument.toUtf8() + " (receiver or cable)";
+        ok = setPlugged(index, command == QLatin1String("plug"), error);
+        return ok ? QByteArray() : error.toUtf8();
+    }
+    if (command == QLatin1String("press-dpi") && words.size() == 1) {
+        m_mouse->pressDpiButton();
+        for (auto& identity : m_identities)
+            identity->bridge->wake();
+        ok = true;
+        return QByteArray();
+    }
+    if (command == QLatin1String("battery") && (words.size() == 2 || words.size() == 3)) {
+        bool levelOk = false;
+        bool extraOk = words.size() == 2;
+        const uint level = argument.toUInt(&levelOk);
+        const uint extra = words.size() == 3 ? words.at(2).toUInt(&extraOk) : 0;
+        if (!levelOk || !extraOk || level > 255 || extra > 255)
+            return "battery needs a level and an optional extra byte, 0 to 255";
+        m_mouse->setBattery(quint8(level), quint8(extra));
+        ok = true;
+        return QByteArray();
+    }
+    if (command == QLatin1String("fault") && words.size() == 2) {
+        ScheduledFault fault;
+        ok = ScheduledFault::parse(argument, fault, error) && m_faults.arm(fault, error);
+        return ok ? QByteArray() : error.toUtf8();
+    }
+    if (command == QLatin1String("clear-faults") && words.size() == 1) {
+        m_faults.clear();
+        m_mouse->clearFaults();
+        ok = true;
+        return QByteArray();
+    }
+    if (command == QLatin1String("state") && words.size() == 1) {
+        ok = true;
+        return m_mouse->stateJson();
+    }
+    if (command == QLatin1String("trace") && words.size() == 1) {
+        QByteArray text;
+        for (const TraceRecord& record : m_mouse->trace())
+            text += record.toText().toLatin1() + '\n';
+        ok = true;
+        return text;
+    }
+    if (command == QLatin1String("clear-trace") && words.size() == 1) {
+        m_mouse->clearTrace();
+        ok = true;
+        return QByteArray();
+    }
+    if (command == QLatin1String("quit") && words.size() == 1) {
+        ok = true;
+        return QByteArray();
+    }
+    return "unknown command: " + words.join(QLatin1Char(' ')).toUtf8();
+}

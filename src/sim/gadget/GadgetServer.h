@@ -1,0 +1,69 @@
+#pragma once
+
+#include "sim/VirtualMouseOptions.h"
+#include "sim/gadget/GadgetFaults.h"
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+#include <mutex>
+
+class GadgetBridge;
+class QLocalServer;
+class UsbGadget;
+class VirtualMouse;
+
+struct GadgetOptions
+{
+    QString socketPath = QStringLiteral("/run/mousecfg-gadget.sock");
+    // Device controllers for the receiver, the cable and the unrelated
+    // device, in this order; empty: the system's controllers, sorted.
+    QStringList controllers;
+    bool receiverPlugged = true;
+    bool cablePlugged = false;
+    // Ids of an unrelated device with the same interfaces, plugged on the
+    // third controller; 0: none.
+    quint16 otherVendorId = 0;
+    quint16 otherProductId = 0;
+};
+
+// The virtual mouse as USB devices: its receiver and cable identities as two
+// gadgets on two device controllers, each bridged to the same firmware
+// model that --virtual uses, and a control socket through which scripts plug
+// and unplug them, press the DPI button, set the battery, inject faults and
+// read the on-board state.
+class GadgetServer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit GadgetServer(const GadgetOptions& options, QObject* parent = nullptr);
+    ~GadgetServer() override;
+
+    // Builds the gadgets, plugs those asked for and listens on the socket.
+    bool start(QString& error);
+    // One control command, as its words; the reply text. ok is false when
+    // the command was refused.
+    QByteArray execute(const QStringList& words, bool& ok);
+
+Q_SIGNALS:
+    void quitRequested();
+
+private:
+    struct Identity;
+
+    void acceptConnection();
+    bool setPlugged(int identity, bool plugged, QString& error);
+    QByteArray info() const;
+    int identityNamed(const QString& name) const;
+
+    const GadgetOptions m_options;
+    std::shared_ptr<VirtualMouse> m_mouse;
+    GadgetFaults m_faults;
+    std::vector<std::unique_ptr<Identity>> m_identities;
+    std::unique_ptr<UsbGadget> m_other;
+    QLocalServer* m_server = nullptr;
+    mutable std::mutex m_mutex;
+};
+
+// The command words the control socket knows, for the usage text.
+QString gadgetCommandHelp();
