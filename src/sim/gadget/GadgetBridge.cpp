@@ -39,7 +39,7 @@ GadgetBridge::~GadgetBridge()
     stop();
 }
 
-bool GadgetBridge::start(const QString& node, QString& error)
+bool GadgetBridge::start(QString& error)
 {
     for (const HidDeviceInfo& info : m_mouse.interfaces(m_identity)) {
         if (info.usagePage == 0xFF00)
@@ -47,11 +47,6 @@ bool GadgetBridge::start(const QString& node, QString& error)
     }
     if (!m_device) {
         error = QStringLiteral("the virtual mouse's vendor interface cannot be opened");
-        return false;
-    }
-    m_node = ::open(node.toLocal8Bit().constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    if (m_node < 0) {
-        error = QStringLiteral("cannot open %1: %2").arg(node, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     m_wake = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
@@ -74,12 +69,42 @@ void GadgetBridge::stop()
     m_device.reset();
 }
 
-void GadgetBridge::setConnected(bool connected)
+void GadgetBridge::attach(const QString& node)
 {
-    if (connected && !m_connected)
-        m_reconnected = true;
-    m_connected = connected;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_wantedNode = node;
+    }
     wake();
+}
+
+void GadgetBridge::detach()
+{
+    attach(QString());
+}
+
+// Opens or closes the node as asked, on the bridge's thread, which alone
+// uses it.
+void GadgetBridge::followAttachment()
+{
+    QString wanted;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        wanted = m_wantedNode;
+    }
+    if (wanted == m_openNode && (m_node >= 0) == m_connected)
+        return;
+    if (m_node >= 0)
+        ::close(m_node);
+    m_node = -1;
+    m_pending.clear();
+    m_openNode = wanted;
+    if (!wanted.isEmpty()) {
+        m_node = ::open(wanted.toLocal8Bit().constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+        if (m_node < 0)
+            qWarning("mousecfg-gadget: cannot open %s: %s", qPrintable(wanted), std::strerror(errno));
+    }
+    m_connected = m_node >= 0;
 }
 
 void GadgetBridge::wake()
@@ -96,15 +121,14 @@ void GadgetBridge::run()
         // Writable is asked for only when a report is due: a held-back one
         // waits out the poll's time-out instead.
         const bool due = !m_pending.empty() && m_pending.front().notBeforeMs <= nowMs();
-        pollfd fds[2] = {{m_node, short(POLLIN | (due ? POLLOUT : 0)), 0}, {m_wake, POLLIN, 0}};
-        if (::poll(fds, 2, pollTimeoutMs()) < 0 && errno != EINTR)
+        pollfd fds[2] = {{m_wake, POLLIN, 0}, {m_node, short(POLLIN | (due ? POLLOUT : 0)), 0}};
+        if (::poll(fds, m_node >= 0 ? 2 : 1, pollTimeoutMs()) < 0 && errno != EINTR)
             break;
-        if (fds[1].revents & POLLIN) {
+        if (fds[0].revents & POLLIN) {
             quint64 count = 0;
             (void)!::read(m_wake, &count, sizeof count);
         }
-        if (m_reconnected.exchange(false))
-            drainNode();
+        followAttachment();
         takeOutputReports();
         collectReplies();
         sendPending();
@@ -121,20 +145,10 @@ int GadgetBridge::pollTimeoutMs() const
     return wait <= 0 ? 1000 : int(qMin<qint64>(wait, 1000));
 }
 
-// Reports the host wrote before an unplug, and what the mouse queued while
-// it was out, belong to a connection that is gone.
-void GadgetBridge::drainNode()
-{
-    quint8 buffer[64];
-    while (::read(m_node, buffer, sizeof buffer) > 0) {
-    }
-    m_pending.clear();
-}
-
 void GadgetBridge::takeOutputReports()
 {
     quint8 buffer[64];
-    for (;;) {
+    while (m_node >= 0) {
         const ssize_t received = ::read(m_node, buffer, sizeof buffer);
         if (received <= 0)
             return;
@@ -166,6 +180,9 @@ void GadgetBridge::forward(const quint8* payload, int length)
             faults.corruptedByte = fault.amount;
             break;
         case ScheduledFault::Unplug:
+            // Pulled out right after this report: its reply never leaves.
+            ::close(m_node);
+            m_node = -1;
             m_connected = false;
             m_unplug();
             break;

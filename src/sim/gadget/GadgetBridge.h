@@ -33,12 +33,14 @@ public:
     GadgetBridge(const GadgetBridge&) = delete;
     GadgetBridge& operator=(const GadgetBridge&) = delete;
 
-    bool start(const QString& node, QString& error);
+    bool start(QString& error);
     void stop();
-    // While the identity is unplugged nothing reaches the host: what the
-    // mouse sends meanwhile is lost, as it is for a mouse that is not
-    // attached, and reports left over from before are dropped on replug.
-    void setConnected(bool connected);
+    // The function's node exists only while the gadget is bound: attach
+    // after a bind, detach before an unbind. While detached nothing reaches
+    // the host: what the mouse sends meanwhile is lost, as it is for a mouse
+    // that is not attached.
+    void attach(const QString& node);
+    void detach();
     // Looks for reports the mouse queued outside a reply (a DPI press).
     void wake();
 
@@ -55,21 +57,23 @@ private:
     void collectReplies();
     void sendPending();
     int pollTimeoutMs() const;
-    void drainNode();
+    void followAttachment();
 
     VirtualMouse& m_mouse;
     const VirtualIdentity m_identity;
     GadgetFaults& m_faults;
     const UnplugRequest m_unplug;
     std::unique_ptr<HidDevice> m_device;
-    int m_node = -1;
     int m_wake = -1;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
-    std::atomic<bool> m_connected{false};
-    std::atomic<bool> m_reconnected{false};
+    std::mutex m_mutex;
+    QString m_wantedNode; // empty: detached
 
     // Owned by the bridge's thread.
+    int m_node = -1;
+    QString m_openNode;
+    bool m_connected = false;
     std::deque<Pending> m_pending;
     int m_delayNextReplyMs = 0;
 };

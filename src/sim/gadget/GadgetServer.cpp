@@ -3,6 +3,7 @@
 #include "hid/ModelIds.h"
 #include "sim/VirtualMouse.h"
 #include "sim/gadget/GadgetBridge.h"
+#include "sim/gadget/UhidDevice.h"
 #include "sim/gadget/UsbGadget.h"
 
 #include <QJsonArray>
@@ -76,18 +77,15 @@ GadgetServer::~GadgetServer()
         identity->bridge->stop();
         identity->gadget->remove();
     }
-    if (m_other)
-        m_other->remove();
+    m_other.reset();
 }
 
 bool GadgetServer::start(QString& error)
 {
     const QStringList controllers =
         m_options.controllers.isEmpty() ? UsbGadget::controllers() : m_options.controllers;
-    const int needed = m_options.otherVendorId ? 3 : 2;
-    if (controllers.size() < needed) {
-        error = QStringLiteral("%1 device controllers needed, %2 found (load dummy_hcd with num=%1)")
-                    .arg(needed)
+    if (controllers.size() < 2) {
+        error = QStringLiteral("two device controllers needed, %1 found (load dummy_hcd with num=2)")
                     .arg(controllers.size());
         return false;
     }
@@ -113,17 +111,14 @@ bool GadgetServer::start(QString& error)
                 },
                 Qt::QueuedConnection);
         });
-        if (!identity->gadget->create(error) ||
-            !identity->bridge->start(identity->gadget->deviceNode(kVendorFunction), error))
+        if (!identity->gadget->create(error) || !identity->bridge->start(error))
             return false;
         m_identities.push_back(std::move(identity));
     }
     if (m_options.otherVendorId) {
-        m_other = std::make_unique<UsbGadget>(
-            QStringLiteral("mousecfg-unrelated"),
-            usbIdentity(m_options.otherVendorId, m_options.otherProductId, release, QStringLiteral("other")),
-            HidFunctions::receiverLayout());
-        if (!m_other->create(error) || !m_other->bind(controllers.at(2), error))
+        m_other = std::make_unique<UhidDevice>(m_options.otherVendorId, m_options.otherProductId,
+                                               HidFunctions::vendor().reportDescriptor);
+        if (!m_other->create(error))
             return false;
     }
     if ((m_options.receiverPlugged && !setPlugged(0, true, error)) ||
@@ -175,15 +170,22 @@ bool GadgetServer::setPlugged(int index, bool plugged, QString& error)
     Identity& identity = *m_identities[size_t(index)];
     if (identity.plugged == plugged)
         return true;
-    // The bridge lets go first on an unplug and takes over first on a
-    // plug, so that nothing from the other state crosses.
-    identity.bridge->setConnected(plugged);
-    const bool done =
-        plugged ? identity.gadget->bind(identity.controller, error) : identity.gadget->unbind(error);
-    identity.plugged = done ? plugged : identity.plugged;
-    if (!done)
-        identity.bridge->setConnected(identity.plugged);
-    return done;
+    if (!plugged) {
+        identity.bridge->detach();
+        identity.plugged = false;
+        return identity.gadget->unbind(error);
+    }
+    if (!identity.gadget->bind(identity.controller, error))
+        return false;
+    // The function's node comes with the bind.
+    const QString node = identity.gadget->deviceNode(kVendorFunction);
+    if (node.isEmpty()) {
+        error = QStringLiteral("the vendor function of the %1 has no device node").arg(identity.name);
+        return false;
+    }
+    identity.bridge->attach(node);
+    identity.plugged = true;
+    return true;
 }
 
 QByteArray GadgetServer::info() const

@@ -10,19 +10,20 @@
 
 class GadgetBridge;
 class QLocalServer;
+class UhidDevice;
 class UsbGadget;
 class VirtualMouse;
 
 struct GadgetOptions
 {
     QString socketPath = QStringLiteral("/run/mousecfg-gadget.sock");
-    // Device controllers for the receiver, the cable and the unrelated
-    // device, in this order; empty: the system's controllers, sorted.
+    // Device controllers for the receiver and the cable, in this order;
+    // empty: the system's first two, sorted.
     QStringList controllers;
     bool receiverPlugged = true;
     bool cablePlugged = false;
-    // Ids of an unrelated device with the same interfaces, plugged on the
-    // third controller; 0: none.
+    // Ids of an unrelated HID device with a vendor collection like the
+    // mouse's, made through uhid; 0: none.
     quint16 otherVendorId = 0;
     quint16 otherProductId = 0;
 };
@@ -60,7 +61,7 @@ private:
     std::shared_ptr<VirtualMouse> m_mouse;
     GadgetFaults m_faults;
     std::vector<std::unique_ptr<Identity>> m_identities;
-    std::unique_ptr<UsbGadget> m_other;
+    std::unique_ptr<UhidDevice> m_other;
     QLocalServer* m_server = nullptr;
     mutable std::mutex m_mutex;
 };

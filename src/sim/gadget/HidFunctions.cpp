@@ -119,9 +119,17 @@ HidFunction vendor()
     return f;
 }
 
+HidFunction placeholder()
+{
+    HidFunction f;
+    f.type = QStringLiteral("Loopback");
+    f.name = QStringLiteral("keyboard");
+    return f;
+}
+
 QVector<HidFunction> receiverLayout()
 {
-    return {pointer(), keyboard(), vendor()};
+    return {pointer(), placeholder(), vendor()};
 }
 
 } // namespace HidFunctions

@@ -4,11 +4,14 @@
 #include <QString>
 #include <QVector>
 
-// One HID function of a USB gadget: what the configfs function folder is
-// given. Interfaces are numbered in the order the functions are linked.
+// One function of a USB gadget: what its configfs folder is given.
+// Interfaces are numbered in the order the functions are linked.
 struct HidFunction
 {
-    QString name; // the folder below functions/, "hid.<name>"
+    // The function driver: "hid", or "Loopback" for an interface that only
+    // holds its place (the host binds no driver to it).
+    QString type = QStringLiteral("hid");
+    QString name; // the folder below functions/, "<type>.<name>"
     int subclass = 0;
     int protocol = 0;
     int reportLength = 0;
@@ -26,7 +29,13 @@ HidFunction keyboard();
 // commands: 32-byte input and output reports without report ids.
 HidFunction vendor();
 
-// The receiver's interfaces in its order: pointer 0, keyboard 1, vendor 2.
+// Holds interface 1, where the receiver has its keyboard: the kernel's HID
+// function allows four instances in all, and the two identities need their
+// pointer and vendor interfaces. The program never looks at the keyboard.
+HidFunction placeholder();
+
+// The receiver's interfaces in its order: pointer 0, keyboard 1 (its place
+// held), vendor 2.
 QVector<HidFunction> receiverLayout();
 
 } // namespace HidFunctions

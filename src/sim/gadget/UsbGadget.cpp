@@ -11,6 +11,11 @@ QByteArray hex4(quint16 value)
     return "0x" + QByteArray::number(value, 16).rightJustified(4, '0');
 }
 
+QString functionFolder(const HidFunction& function)
+{
+    return function.type + QLatin1Char('.') + function.name;
+}
+
 QByteArray readTrimmed(const QString& file)
 {
     QFile f(file);
@@ -84,9 +89,11 @@ bool UsbGadget::create(QString& error)
               writeAttribute(config + "/strings/0x409/configuration", "HID", error) &&
               writeAttribute(config + "/MaxPower", "100", error);
     for (const HidFunction& function : m_functions) {
-        const QString folder = QStringLiteral("functions/hid.") + function.name;
-        ok = ok && makeFolder(folder, error) &&
-             writeAttribute(folder + "/subclass", QByteArray::number(function.subclass), error) &&
+        const QString folder = QStringLiteral("functions/") + functionFolder(function);
+        ok = ok && makeFolder(folder, error);
+        if (function.type != QLatin1String("hid"))
+            continue;
+        ok = ok && writeAttribute(folder + "/subclass", QByteArray::number(function.subclass), error) &&
              writeAttribute(folder + "/protocol", QByteArray::number(function.protocol), error) &&
              writeAttribute(folder + "/report_length", QByteArray::number(function.reportLength), error) &&
              writeAttribute(folder + "/report_desc", function.reportDescriptor, error);
@@ -95,8 +102,8 @@ bool UsbGadget::create(QString& error)
     for (const HidFunction& function : m_functions) {
         if (!ok)
             break;
-        const QString link = config + QStringLiteral("/hid.") + function.name;
-        ok = QFile::link(path(QStringLiteral("functions/hid.") + function.name), path(link));
+        const QString link = config + QLatin1Char('/') + functionFolder(function);
+        ok = QFile::link(path(QStringLiteral("functions/") + functionFolder(function)), path(link));
         if (ok)
             m_links.append(link);
         else
@@ -139,7 +146,7 @@ QString UsbGadget::deviceNode(int index) const
         return QString();
     // The function reports its device number; the class folder names the node.
     const QByteArray number =
-        readTrimmed(path(QStringLiteral("functions/hid.") + m_functions[index].name + "/dev"));
+        readTrimmed(path(QStringLiteral("functions/") + functionFolder(m_functions[index]) + "/dev"));
     const QDir classDir(QStringLiteral("/sys/class/hidg"));
     for (const QString& node : classDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (!number.isEmpty() && readTrimmed(classDir.filePath(node) + QStringLiteral("/dev")) == number)

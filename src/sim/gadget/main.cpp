@@ -23,14 +23,15 @@ void onSignal(int)
 QString usage()
 {
     return QStringLiteral(
-               "Usage: mousecfg-gadget serve [--socket PATH] [--udc A,B[,C]] [--plugged "
+               "Usage: mousecfg-gadget serve [--socket PATH] [--udc A,B] [--plugged "
                "receiver,cable|none]\n"
                "                             [--other VID:PID]\n"
                "       mousecfg-gadget ctl [--socket PATH] COMMAND...\n"
                "\n"
                "serve presents the virtual mouse as USB devices (root; configfs with libcomposite and\n"
                "usb_f_hid, and two device controllers, e.g. dummy_hcd num=2): the receiver on the first\n"
-               "controller, the cable on the second, an unrelated device (--other) on the third. It\n"
+               "controller, the cable on the second, and an unrelated HID device (--other, through uhid). "
+               "It\n"
                "prints \"mousecfg-gadget: ready\" once they are plugged in and runs until it is told\n"
                "to quit or gets SIGINT or SIGTERM, then removes them. Default socket: "
                "/run/mousecfg-gadget.sock;\n"
