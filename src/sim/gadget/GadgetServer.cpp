@@ -63,6 +63,7 @@ QString gadgetCommandHelp()
                           "  clear-faults              drop armed faults\n"
                           "  state                     the on-board state as JSON (as --dump-device)\n"
                           "  trace | clear-trace       the reports that crossed, W written, R read\n"
+                          "  reset                     a new mouse: factory state, no faults, no trace\n"
                           "  quit                      unplug, remove the gadgets and end\n");
 }
 
@@ -264,6 +265,14 @@ QByteArray GadgetServer::execute(const QStringList& words, bool& ok)
         return text;
     }
     if (command == QLatin1String("clear-trace") && words.size() == 1) {
+        m_mouse->clearTrace();
+        ok = true;
+        return QByteArray();
+    }
+    if (command == QLatin1String("reset") && words.size() == 1) {
+        m_faults.clear();
+        m_mouse->clearFaults();
+        m_mouse->setState(OnBoardState());
         m_mouse->clearTrace();
         ok = true;
         return QByteArray();
