@@ -10,6 +10,7 @@ class ToolTest : public QObject
 
 private Q_SLOTS:
     void init();
+    void interfacesAreWhereTheDeviceTableLooks();
     void devicesListsThePluggedIdentitiesOnly();
     void applyWritesWhatTheVirtualMouseGets_data();
     void applyWritesWhatTheVirtualMouseGets();
