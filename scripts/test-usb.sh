@@ -92,8 +92,11 @@ for module in $(cat /modules/order); do
     insmod /modules/$module.ko $args || echo "init: insmod $module failed"
 done
 mount -t 9p -o trans=virtio,version=9p2000.L,msize=512000,cache=loose,ro host /host
+# /run is the guest's own; /tmp stays the host's (read-only, a build may
+# live there) and the guest's programs write below /run instead.
 mount -t tmpfs tmpfs /host/run
-mount -t tmpfs tmpfs /host/tmp
+mkdir -p -m 1777 /host/run/tmp
+mkdir -p -m 0700 /host/run/home /host/run/user
 mount -t proc proc /host/proc
 mount -t sysfs sys /host/sys
 mount -t devtmpfs dev /host/dev
@@ -103,7 +106,8 @@ mount -t tmpfs tmpfs /host/dev/shm
 mount -t configfs configfs /host/sys/kernel/config
 mount -t 9p -o trans=virtio,version=9p2000.L results /host/run/results
 . /host/run/results/guest.env
-chroot /host /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/tmp LANG=C.UTF-8 \
+chroot /host /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/run/home TMPDIR=/run/tmp \
+    XDG_RUNTIME_DIR=/run/user LANG=C.UTF-8 \
     /bin/bash "$GUEST_SCRIPT" "$GUEST_BUILD" /run/results
 echo "init: guest script ended with $?"
 sync
@@ -120,7 +124,7 @@ EOF
 echo "test-usb: booting $kernel_package (accelerator $accel)"
 qemu_status=0
 timeout "$timeout_s" qemu-system-x86_64 -accel "$accel" -cpu max -smp 2 -m 2048 -nographic -no-reboot \
-    -kernel "$vmlinuz" -initrd "$work/initramfs.cpio.gz" \
+    -nic none -kernel "$vmlinuz" -initrd "$work/initramfs.cpio.gz" \
     -append "console=ttyS0 panic=-1 quiet loglevel=3" \
     -virtfs local,path=/,mount_tag=host,security_model=none,readonly=on,multidevs=remap \
     -virtfs local,path="$work/results",mount_tag=results,security_model=none,multidevs=remap \

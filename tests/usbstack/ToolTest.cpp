@@ -216,6 +216,35 @@ void ToolTest::applyWritesWhatTheVirtualMouseGets()
     QCOMPARE(AppConfig(realDir.paths()).diff(), 0);
 }
 
+void ToolTest::faultsActAsOnTheVirtualMouse_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("sameReads");
+    // A wrong echo is re-read, a zero reply makes the host write again; a
+    // late reply costs reads whose number depends on the timing.
+    QTest::newRow("bad echo") << "bad-echo@2:5" << true;
+    QTest::newRow("zero replies") << "zero-replies@3:2" << true;
+    QTest::newRow("late reply") << "timeout@2:2" << false;
+}
+
+void ToolTest::faultsActAsOnTheVirtualMouse()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, sameReads);
+    TempAppDir virtualDir;
+    TempAppDir realDir;
+    const Run expected =
+        tool(virtualDir.path(), {QStringLiteral("--virtual"), QStringLiteral("--virtual-fault"), fault,
+                                 QStringLiteral("--trace"), QStringLiteral("apply")});
+    QCOMPARE(expected.exitCode, 0);
+    QVERIFY(control({QStringLiteral("fault"), fault}));
+    const Run real = tool(realDir.path(), {QStringLiteral("--trace"), QStringLiteral("apply")});
+    QVERIFY2(real.exitCode == 0, real.err.constData());
+    QCOMPARE(real.traced("W"), expected.traced("W"));
+    if (sameReads)
+        QCOMPARE(real.traced("R"), expected.traced("R"));
+}
+
 void ToolTest::statusShowsWhatTheMouseReports()
 {
     TempAppDir app;

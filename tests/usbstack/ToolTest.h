@@ -14,6 +14,8 @@ private Q_SLOTS:
     void devicesListsThePluggedIdentitiesOnly();
     void applyWritesWhatTheVirtualMouseGets_data();
     void applyWritesWhatTheVirtualMouseGets();
+    void faultsActAsOnTheVirtualMouse_data();
+    void faultsActAsOnTheVirtualMouse();
     void statusShowsWhatTheMouseReports();
     void selectProfileReachesTheMouse();
     void withoutTheRuleAUserIsToldWhichNode();
