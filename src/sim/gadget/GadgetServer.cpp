@@ -50,23 +50,6 @@ UsbIdentity usbIdentity(quint16 vendor, quint16 product, quint16 release, const 
 
 } // namespace
 
-QString gadgetCommandHelp()
-{
-    return QStringLiteral("  info                      identities, controllers and device nodes as JSON\n"
-                          "  plug receiver|cable       bind the identity to its controller\n"
-                          "  unplug receiver|cable     unbind it\n"
-                          "  press-dpi                 the DPI button: next stage, status sent on its own\n"
-                          "  battery LEVEL [EXTRA]     the battery bytes the status reply carries\n"
-                          "  fault KIND@N[:AMOUNT]     as --virtual-fault, counted from the next report\n"
-                          "                            the host writes; timeout holds the reply back for\n"
-                          "                            AMOUNT of the host's reads\n"
-                          "  clear-faults              drop armed faults\n"
-                          "  state                     the on-board state as JSON (as --dump-device)\n"
-                          "  trace | clear-trace       the reports that crossed, W written, R read\n"
-                          "  reset                     a new mouse: factory state, no faults, no trace\n"
-                          "  quit                      unplug, remove the gadgets and end\n");
-}
-
 GadgetServer::GadgetServer(const GadgetOptions& options, QObject* parent)
     : QObject(parent), m_options(options), m_mouse(std::make_shared<VirtualMouse>(mouseOptions()))
 {
@@ -156,6 +139,12 @@ void GadgetServer::acceptConnection()
     }
 }
 
+void GadgetServer::wakeBridges()
+{
+    for (auto& identity : m_identities)
+        identity->bridge->wake();
+}
+
 int GadgetServer::identityNamed(const QString& name) const
 {
     for (size_t i = 0; i < m_identities.size(); ++i) {
@@ -205,81 +194,4 @@ QByteArray GadgetServer::info() const
                                 {QStringLiteral("nodes"), nodes}});
     }
     return QJsonDocument(list).toJson(QJsonDocument::Indented);
-}
-
-QByteArray GadgetServer::execute(const QStringList& words, bool& ok)
-{
-    ok = false;
-    const QString command = words.value(0);
-    const QString argument = words.value(1);
-    QString error;
-    if (command == QLatin1String("info") && words.size() == 1) {
-        ok = true;
-        return info();
-    }
-    if ((command == QLatin1String("plug") || command == QLatin1String("unplug")) && words.size() == 2) {
-        const int index = identityNamed(argument);
-        if (index < 0)
-            return "no identity " + argument.toUtf8() + " (receiver or cable)";
-        ok = setPlugged(index, command == QLatin1String("plug"), error);
-        return ok ? QByteArray() : error.toUtf8();
-    }
-    if (command == QLatin1String("press-dpi") && words.size() == 1) {
-        m_mouse->pressDpiButton();
-        for (auto& identity : m_identities)
-            identity->bridge->wake();
-        ok = true;
-        return QByteArray();
-    }
-    if (command == QLatin1String("battery") && (words.size() == 2 || words.size() == 3)) {
-        bool levelOk = false;
-        bool extraOk = words.size() == 2;
-        const uint level = argument.toUInt(&levelOk);
-        const uint extra = words.size() == 3 ? words.at(2).toUInt(&extraOk) : 0;
-        if (!levelOk || !extraOk || level > 255 || extra > 255)
-            return "battery needs a level and an optional extra byte, 0 to 255";
-        m_mouse->setBattery(quint8(level), quint8(extra));
-        ok = true;
-        return QByteArray();
-    }
-    if (command == QLatin1String("fault") && words.size() == 2) {
-        ScheduledFault fault;
-        ok = ScheduledFault::parse(argument, fault, error) && m_faults.arm(fault, error);
-        return ok ? QByteArray() : error.toUtf8();
-    }
-    if (command == QLatin1String("clear-faults") && words.size() == 1) {
-        m_faults.clear();
-        m_mouse->clearFaults();
-        ok = true;
-        return QByteArray();
-    }
-    if (command == QLatin1String("state") && words.size() == 1) {
-        ok = true;
-        return m_mouse->stateJson();
-    }
-    if (command == QLatin1String("trace") && words.size() == 1) {
-        QByteArray text;
-        for (const TraceRecord& record : m_mouse->trace())
-            text += record.toText().toLatin1() + '\n';
-        ok = true;
-        return text;
-    }
-    if (command == QLatin1String("clear-trace") && words.size() == 1) {
-        m_mouse->clearTrace();
-        ok = true;
-        return QByteArray();
-    }
-    if (command == QLatin1String("reset") && words.size() == 1) {
-        m_faults.clear();
-        m_mouse->clearFaults();
-        m_mouse->setState(OnBoardState());
-        m_mouse->clearTrace();
-        ok = true;
-        return QByteArray();
-    }
-    if (command == QLatin1String("quit") && words.size() == 1) {
-        ok = true;
-        return QByteArray();
-    }
-    return "unknown command: " + words.join(QLatin1Char(' ')).toUtf8();
 }

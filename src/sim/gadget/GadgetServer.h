@@ -56,6 +56,18 @@ private:
     bool setPlugged(int identity, bool plugged, QString& error);
     QByteArray info() const;
     int identityNamed(const QString& name) const;
+    // Reports the mouse queued on its own (a DPI press) wait for the bridges.
+    void wakeBridges();
+
+    QByteArray infoCommand(const QStringList& words, bool& ok);
+    QByteArray plugCommand(const QStringList& words, bool& ok);
+    QByteArray pressDpiCommand(const QStringList& words, bool& ok);
+    QByteArray batteryCommand(const QStringList& words, bool& ok);
+    QByteArray faultCommand(const QStringList& words, bool& ok);
+    QByteArray stateCommand(const QStringList& words, bool& ok);
+    QByteArray traceCommand(const QStringList& words, bool& ok);
+    QByteArray resetCommand(const QStringList& words, bool& ok);
+    QByteArray quitCommand(const QStringList& words, bool& ok);
 
     const GadgetOptions m_options;
     std::shared_ptr<VirtualMouse> m_mouse;

@@ -52,50 +52,6 @@ HidFunction pointer()
     return f;
 }
 
-HidFunction keyboard()
-{
-    HidFunction f;
-    f.name = QStringLiteral("keyboard");
-    f.subclass = 1; // boot interface
-    f.protocol = 1; // keyboard
-    f.reportLength = 8;
-    f.reportDescriptor = bytes({
-        0x05, 0x01, // usage page: generic desktop
-        0x09, 0x06, // usage: keyboard
-        0xA1, 0x01, // collection: application
-        0x05, 0x07, //   usage page: keys
-        0x19, 0xE0, //   usage minimum: left control
-        0x29, 0xE7, //   usage maximum: right GUI
-        0x15, 0x00, //   logical minimum 0
-        0x25, 0x01, //   logical maximum 1
-        0x75, 0x01, //   report size 1
-        0x95, 0x08, //   report count 8
-        0x81, 0x02, //   input: modifiers
-        0x95, 0x01, //   report count 1
-        0x75, 0x08, //   report size 8
-        0x81, 0x03, //   input: constant (reserved byte)
-        0x95, 0x05, //   report count 5
-        0x75, 0x01, //   report size 1
-        0x05, 0x08, //   usage page: LEDs
-        0x19, 0x01, //   usage minimum 1
-        0x29, 0x05, //   usage maximum 5
-        0x91, 0x02, //   output: LEDs
-        0x95, 0x01, //   report count 1
-        0x75, 0x03, //   report size 3
-        0x91, 0x03, //   output: padding
-        0x95, 0x06, //   report count 6
-        0x75, 0x08, //   report size 8
-        0x15, 0x00, //   logical minimum 0
-        0x25, 0x65, //   logical maximum 101
-        0x05, 0x07, //   usage page: keys
-        0x19, 0x00, //   usage minimum 0
-        0x29, 0x65, //   usage maximum 101
-        0x81, 0x00, //   input: key array
-        0xC0,       // end collection
-    });
-    return f;
-}
-
 HidFunction vendor()
 {
     HidFunction f;

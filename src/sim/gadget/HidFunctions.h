@@ -23,8 +23,6 @@ namespace HidFunctions {
 // A boot mouse (three buttons, X and Y): the pointer collection the
 // program looks for, usage page 0x0001, usage 0x0002.
 HidFunction pointer();
-// A boot keyboard, as the receiver has beside its mouse.
-HidFunction keyboard();
 // The vendor collection (usage page 0xFF00, usage 0xFF00) that carries the
 // commands: 32-byte input and output reports without report ids.
 HidFunction vendor();
