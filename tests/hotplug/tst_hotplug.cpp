@@ -201,6 +201,21 @@ private Q_SLOTS:
         QCOMPARE(lists.count(), 0);
     }
 
+    // udev on a real system announced the receiver's vendor interface (2)
+    // before its pointer (0) on a replug: the order must not matter.
+    void vendorArrivingBeforeThePointerStillBringsTheMouse()
+    {
+        DiscoveryRig rig(false);
+        rig.discovery.initialise();
+        QSignalSpy warnClose(&rig.discovery, &DeviceDiscovery::warnCloseDue);
+        rig.mouse().plug(VirtualIdentity::Receiver);
+        rig.discovery.handleChange(rig.change(true, VirtualIdentity::Receiver, VendorInterface));
+        QCOMPARE(rig.discovery.presentModelCount(), 0);
+        rig.discovery.handleChange(rig.change(true, VirtualIdentity::Receiver, MouseInterface));
+        QCOMPARE(rig.discovery.presentModelCount(), 1);
+        QVERIFY(warnClose.wait(2000));
+    }
+
     void releaseOutsideTheRangeIsNotRecorded()
     {
         DiscoveryRig rig(false);
