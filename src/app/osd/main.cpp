@@ -23,7 +23,7 @@ int main(int argc, char** argv)
     OsdWindow window;
     OsdServer server(window, onScreenDisplayServerName());
     if (!server.listen())
-        return 0;
+        return server.isRefused() ? 1 : 0;
     QTimer idle;
     idle.setSingleShot(true);
     idle.setInterval(30 * 60 * 1000);
