@@ -69,9 +69,9 @@ statuses=$(awk '/^Exit status:/ {on = 1; next} /^$/ {on = 0} on && /^  [0-9]/ {p
 [ -n "$commands" ] || fail "mousecfgctl --help lists no commands"
 [ -n "$statuses" ] || fail "mousecfgctl --help lists no exit statuses"
 shown=
-if command -v man >/dev/null && [ -s "$work/mousecfgctl.roff" ]; then
+if command -v man >/dev/null && command -v col >/dev/null && [ -s "$work/mousecfgctl.roff" ]; then
     shown=$work/mousecfgctl.shown
-    MANWIDTH=100 man -l "$work/mousecfgctl.roff" 2>/dev/null | col -b >"$shown"
+    MANWIDTH=100 man -l "$work/mousecfgctl.roff" 2>/dev/null | col -b >"$shown" || fail "man cannot show the page of mousecfgctl"
 fi
 for command in $commands; do
     grep -qE "^\.BI? $command( |$)" "$work/mousecfgctl.roff" || fail "mousecfgctl's manual page lacks the command $command"
