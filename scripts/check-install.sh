@@ -2,8 +2,9 @@
 # Installs a build into a temporary prefix and starts the installed programs
 # on the virtual mouse: they must find their data in share/mousecfg/, keep
 # the user's state in the XDG configuration folder and write nothing into the
-# prefix. With --deb it also builds the Debian package and prints its
-# dependencies and files.
+# prefix. With --deb it also builds the Debian package, prints its
+# dependencies and files, runs lintian on it (no error, no warning) and checks
+# the packaged manual pages, completion and programs against each other.
 # Usage: check-install.sh BUILD_DIR [--deb]
 set -euo pipefail
 build=$(cd "${1:?usage: check-install.sh BUILD_DIR [--deb]}" && pwd)
@@ -23,7 +24,10 @@ app_id=io.github.mousecfg.Mousecfg
 for f in bin/mousecfg bin/mousecfgctl share/mousecfg/DefaultProfile.bin share/mousecfg/Configs/Config.ini \
          share/mousecfg/Configs/LangConfig.ini share/mousecfg/lang/en.qm share/mousecfg/lang/sc.qm \
          share/mousecfg/lang/tc.qm lib/udev/rules.d/70-mousecfg.rules share/applications/$app_id.desktop \
-         share/icons/hicolor/scalable/apps/$app_id.svg share/metainfo/$app_id.metainfo.xml; do
+         share/icons/hicolor/scalable/apps/$app_id.svg share/metainfo/$app_id.metainfo.xml \
+         bin/mousecfg-osd share/man/man1/mousecfg.1.gz share/man/man1/mousecfgctl.1.gz \
+         share/man/man1/mousecfg-osd.1.gz share/bash-completion/completions/mousecfgctl \
+         share/doc/mousecfg/copyright share/doc/mousecfg/changelog.gz; do
     [ -e "$prefix/$f" ] || fail "missing from the installation: $f"
 done
 [ -n "$(ls -A "$prefix/share/mousecfg/skin")" ] || fail "the skin is not installed"
@@ -64,4 +68,16 @@ if [ "$deb" = "--deb" ]; then
     grep -q '^ Recommends:.*fonts-noto-cjk' <<<"$info" || fail "the package does not recommend fonts-noto-cjk"
     grep -q '^ Depends:.*libqt' <<<"$info" || fail "the package lists no Qt dependency"
     dpkg-deb --contents "$package" | awk '{print $6}'
+    command -v lintian >/dev/null || fail "lintian is missing (apt-get install lintian)"
+    # lintian's note that it runs as root is no finding.
+    if ! findings=$(lintian --fail-on error,warning "$package" 2>&1); then
+        echo "$findings" >&2
+        fail "lintian finds errors or warnings in the package"
+    fi
+    grep -v 'running with root privileges' <<<"$findings" || true
+    echo "check-install: lintian accepts $(basename "$package")"
+    dpkg-deb -x "$package" "$work/deb"
+    "$here/scripts/check-docs.sh" "$work/deb/usr/bin" "$work/deb/usr/share/man/man1" \
+        "$work/deb/usr/share/bash-completion/completions/mousecfgctl" "$(dpkg-deb -f "$package" Version)" ||
+        fail "the packaged programs, manual pages and completion disagree"
 fi

@@ -1,10 +1,12 @@
 #include "app/Startup.h"
 
 #include "app/MousecfgWidget.h"
+#include "app/StartupOptions.h"
 #include "app/VirtualDeviceNotifier.h"
 #include "app/VirtualMouseMenu.h"
 #include "device/LogVerbosity.h"
 #include "platform/DeviceNotifier.h"
+#include "platform/EarlyCommandLine.h"
 #include "platform/InstanceLock.h"
 #include "platform/PlatformServices.h"
 #include "sim/DeviceSetup.h"
@@ -15,7 +17,6 @@
 #include "widgets/UiSettings.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QIcon>
 #include <QLoggingCategory>
 #include <memory>
@@ -23,32 +24,6 @@
 namespace {
 
 Q_LOGGING_CATEGORY(lcStartup, "mousecfg.startup")
-
-struct StartupOptions
-{
-    QString appDir;
-    bool virtualMouse = false;
-    bool verbose = false;
-};
-
-StartupOptions parseOptions(const QStringList& arguments)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Configures the wireless mouse."));
-    parser.addHelpOption();
-    const QCommandLineOption appDir(QStringLiteral("app-dir"),
-                                    QStringLiteral("Use DIR as the application directory."),
-                                    QStringLiteral("DIR"));
-    const QCommandLineOption virtualMouse(
-        QStringLiteral("virtual"), QStringLiteral("Run on the virtual mouse instead of the real one."));
-    const QCommandLineOption verbose(QStringLiteral("verbose"),
-                                     QStringLiteral("Print the debug log (every transfer and status poll)."));
-    parser.addOption(appDir);
-    parser.addOption(virtualMouse);
-    parser.addOption(verbose);
-    parser.process(arguments);
-    return {parser.value(appDir), parser.isSet(virtualMouse), parser.isSet(verbose)};
-}
 
 void setHighDpiPolicy()
 {
@@ -64,11 +39,15 @@ void setHighDpiPolicy()
 
 int runMousecfg(int argc, char* argv[])
 {
+    // Before the application object, which needs a display.
+    const int answered = answerHelpOrVersion(argc, argv, StartupOptions::declare);
+    if (answered >= 0)
+        return answered;
     setHighDpiPolicy();
     QApplication app(argc, argv);
     // The window lives in the tray; closing it must not end the program.
     app.setQuitOnLastWindowClosed(false);
-    const StartupOptions options = parseOptions(QCoreApplication::arguments());
+    const StartupOptions options = StartupOptions::parse(QCoreApplication::arguments());
     LogVerbosity::apply(options.verbose);
     const AppPaths paths(options.appDir.isEmpty()
                              ? AppPaths::forExecutable(QCoreApplication::applicationDirPath())

@@ -53,6 +53,8 @@ CliOptions CliOptions::parse(const QStringList& arguments)
         QString value;
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            options.version = true;
         } else if (argument == QLatin1String("--virtual")) {
             options.virtualMouse = true;
         } else if (argument == QLatin1String("--trace")) {
@@ -84,7 +86,7 @@ CliOptions CliOptions::parse(const QStringList& arguments)
             options.arguments.append(argument);
         }
     }
-    if (options.help || !options.error.isEmpty())
+    if (options.help || options.version || !options.error.isEmpty())
         return options;
     if (options.command.isEmpty())
         options.error = QStringLiteral("no command given");
@@ -129,7 +131,8 @@ QString CliOptions::usage()
         "                       unplug@N                the mouse is unplugged right after write N\n"
         "                     the option may be given more than once\n"
         "  --verbose          print the debug log (every transfer and status poll) to standard error\n"
-        "  --help             this text\n"
+        "  --help, -h         this text\n"
+        "  --version          the version and the USB ids the tool is built for\n"
         "\n"
         "Exit status:\n"
         "  0   success\n"

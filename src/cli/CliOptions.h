@@ -17,6 +17,7 @@ struct CliOptions
     bool json = false;
     bool verbose = false;
     bool help = false;
+    bool version = false;
     FaultSchedule faults; // --virtual-fault, for the virtual mouse
     QString error;        // set when the command line cannot be used
 

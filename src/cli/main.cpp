@@ -3,6 +3,7 @@
 #include "cli/CliSession.h"
 #include "cli/Console.h"
 #include "device/LogVerbosity.h"
+#include "platform/EarlyCommandLine.h"
 #include "sim/VirtualMouse.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigSeeding.h"
@@ -53,6 +54,10 @@ int main(int argc, char* argv[])
     LogVerbosity::apply(options.verbose);
     if (options.help) {
         Console::raw(CliOptions::usage().toUtf8());
+        return CliCommands::ExitOk;
+    }
+    if (options.version) {
+        Console::raw(versionText(QStringLiteral("mousecfgctl")).toUtf8());
         return CliCommands::ExitOk;
     }
     if (!options.error.isEmpty()) {

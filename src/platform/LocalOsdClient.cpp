@@ -1,5 +1,6 @@
 #include "platform/LocalOsdClient.h"
 
+#include "platform/LocalPeer.h"
 #include "platform/OsdRecord.h"
 
 #include <QLocalSocket>
@@ -53,6 +54,17 @@ void LocalOsdClient::connectNow()
 void LocalOsdClient::connected()
 {
     m_connecting = false;
+    // Whoever listens on the name gets the texts: only a companion of this
+    // user may. Starting ours would not help, the name is taken.
+    if (!localPeerIsThisUser(m_socket->socketDescriptor())) {
+        qCWarning(lcOsdClient) << "the on-screen display socket" << m_serverName
+                               << "is served by another user; text dropped";
+        m_socket->abort();
+        m_pending.clear();
+        m_starts = 0;
+        Q_EMIT dropped();
+        return;
+    }
     m_starts = 0;
     send();
 }

@@ -36,7 +36,8 @@ public:
 Q_SIGNALS:
     // A record reached the companion's socket.
     void delivered();
-    // The latest text was given up after the last start.
+    // The latest text was given up after the last start, or because the
+    // socket is served by another user.
     void dropped();
 
 private:

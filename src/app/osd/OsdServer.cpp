@@ -1,6 +1,7 @@
 #include "OsdServer.h"
 
 #include "OsdWindow.h"
+#include "platform/LocalPeer.h"
 #include "platform/OsdRecord.h"
 
 #include <QLocalServer>
@@ -21,19 +22,36 @@ OsdServer::OsdServer(OsdWindow& window, const QString& name, QObject* parent)
 
 bool OsdServer::listen()
 {
+    m_refused = m_name.isEmpty();
+    if (m_refused)
+        return false;
     QLocalSocket probe;
     probe.connectToServer(m_name);
-    if (probe.waitForConnected(200))
+    if (probe.waitForConnected(200)) {
+        m_refused = !localPeerIsThisUser(probe.socketDescriptor());
+        if (m_refused)
+            qWarning("mousecfg-osd: %s is served by another user", qPrintable(m_name));
         return false;
+    }
     // A socket left behind by a companion that ended without closing it.
     QLocalServer::removeServer(m_name);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    return m_server->listen(m_name);
+    m_refused = !m_server->listen(m_name);
+    if (m_refused)
+        qWarning("mousecfg-osd: cannot listen on %s: %s", qPrintable(m_name),
+                 qPrintable(m_server->errorString()));
+    return !m_refused;
 }
 
 void OsdServer::accept()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        if (!localPeerIsThisUser(socket->socketDescriptor())) {
+            qWarning("mousecfg-osd: a connection of another user dropped");
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     }

@@ -8,7 +8,8 @@ class QLocalServer;
 class QLocalSocket;
 
 // Takes the utility's messages on the local socket and shows each on the
-// window. Only one companion serves a socket name.
+// window. Only one companion serves a socket name, and it serves its own
+// user only: connections of other users are dropped unread.
 class OsdServer : public QObject
 {
     Q_OBJECT
@@ -16,8 +17,12 @@ public:
     OsdServer(OsdWindow& window, const QString& name, QObject* parent = nullptr);
 
     // False when another companion answers on the name already, or the
-    // socket cannot be made.
+    // socket cannot be made (then isRefused()).
     bool listen();
+    // listen() failed for another reason than a companion of this user
+    // answering: no name (no private folder), a name served by another
+    // user, or a socket that could not be made.
+    bool isRefused() const { return m_refused; }
 
 Q_SIGNALS:
     void messageShown(const QString& text);
@@ -29,4 +34,5 @@ private:
     OsdWindow& m_window;
     QString m_name;
     QLocalServer* m_server = nullptr;
+    bool m_refused = false;
 };

@@ -1,8 +1,10 @@
 #include "OsdServer.h"
 #include "OsdWindow.h"
+#include "platform/EarlyCommandLine.h"
 #include "platform/OnScreenDisplay.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QTimer>
 
 // The on-screen-display companion: started by the utility when it has a
@@ -10,12 +12,18 @@
 // is started again when needed.
 int main(int argc, char** argv)
 {
+    const int answered = answerHelpOrVersion(argc, argv, [](QCommandLineParser& parser) {
+        parser.setApplicationDescription(
+            QStringLiteral("Shows the mouse utility's status texts on the desktop."));
+    });
+    if (answered >= 0)
+        return answered;
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     OsdWindow window;
     OsdServer server(window, onScreenDisplayServerName());
     if (!server.listen())
-        return 0;
+        return server.isRefused() ? 1 : 0;
     QTimer idle;
     idle.setSingleShot(true);
     idle.setInterval(30 * 60 * 1000);
