@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole download with twelve macros against the virtual mouse in real time
 // with no added latency, compared with the pauses the protocol mandates:
 // 10 ms after each write and 50 ms per macro built.

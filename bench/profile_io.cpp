@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and load of full profiles through the storage classes, against the
 // floor of a bare QSettings writing and reading the same keys and values in
 // the same run. Every read goes to a file not read before in the process,

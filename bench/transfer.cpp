@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time per transfer against the virtual mouse in real time with no added
 // latency: what the transfer itself costs beyond the pauses the protocol
 // mandates (10 ms after each write).

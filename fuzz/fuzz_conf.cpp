@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A configuration exchange file ("*.conf"). Every profile section goes
 // through the same reader, so most inputs have one section read, chosen by
 // their last byte, at a fifth of the cost of a whole import; one in six is

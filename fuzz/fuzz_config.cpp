@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application configuration file ("Configs/Config.ini") through every
 // reader of it, the profile set's keys and the per-model library list
 // included. (The profiles that the set names are profile files, fuzzed on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language configuration: "LangConfig.ini" with the chosen language and
 // the language table ("FONT_LIST") of "Config.ini". The input is written to
 // both files, so one input reaches every reader.

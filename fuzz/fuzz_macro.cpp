@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A macro file ("*.MSMACRO"): the record, its events, and the slot image the
 // download builds from them.
 #include "FuzzFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The product description file ("DefaultProfile.bin"), read as the model's
 // description and by every accessor the pages use.
 #include "FuzzFiles.h"

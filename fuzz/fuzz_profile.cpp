@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A profile file ("*.prof"): the profile record and the product marker.
 #include "FuzzFiles.h"
 #include "storage/ProfileData.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status report as the vendor interface delivers it.
 #include "protocol/StatusReply.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How responsive the main window stays: a scripted session on the virtual
 // mouse in real time (100 status reports with profile, DPI and rate changes,
 // slot changes, tab switches, a receiver unplug and replug, a language

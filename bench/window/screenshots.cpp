@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window on the virtual mouse, offscreen, into PNG files:
 // one picture per tab and one per Chinese language. Usage:
 //   bench_screenshots DIR [--scale S]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up cost of the main window: process start to the first paint of the
 // window with five full profiles on the virtual mouse, against a bare Qt
 // widgets window started the same way in the same run; and the resident

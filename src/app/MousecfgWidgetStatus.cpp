@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's reactions to what the mouse reports and to the user's
 // choices of tab, slot and language: the status slots of MousecfgWidget.
 #include "app/MousecfgWidget.h"

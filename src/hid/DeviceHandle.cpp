@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hid/DeviceHandle.h"
 
 DeviceHandle::DeviceHandle(std::unique_ptr<HidDevice> device, QByteArray path)

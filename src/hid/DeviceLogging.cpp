@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hid/DeviceLogging.h"
 
 Q_LOGGING_CATEGORY(lcTransfer, "mousecfg.transfer")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The sniper level (a sensor DPI step) that the sniper dialog offers for a

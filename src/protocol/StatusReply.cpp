@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "protocol/StatusReply.h"
 
 StatusReply StatusReply::parse(const quint8* report, int length)

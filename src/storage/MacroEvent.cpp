@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/MacroEvent.h"
 
 int MacroEvent::recordedDelayCount(qint64 elapsedMs, int unitMs)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hid/DeviceLink.h"
 #include "hid/ModelIds.h"
 #include "sim/VirtualMouse.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommitController.h"
 #include "editors/dpi/OakDPIWindow.h"
 #include "editors/dpi/OakSingleDPI.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PageRig.h"
 #include "editors/performance/OakPointSpeed.h"
 #include "editors/performance/OakReportRate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditJourneys.h"
 #include "LibraryJourneys.h"
 #include "MacroJourneys.h"

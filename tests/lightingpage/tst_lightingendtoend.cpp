@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommitController.h"
 #include "device/ApplyJob.h"
 #include "editors/lighting/OakColorArea.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "protocol/MacroRecorder.h"
 #include "protocol/MacroSteps.h"
 #include "storage/GunFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "protocol/DpiEncoding.h"
 #include "protocol/DpiRule.h"
 #include "protocol/KeyNormalisation.h"

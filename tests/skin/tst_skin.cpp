@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/ProductDescription.h"
 #include "support/TempAppDir.h"
 #include "widgets/OakProcessDialog.h"

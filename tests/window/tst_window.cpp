@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/LatencyProbe.h"
 #include "app/MousecfgWidget.h"
 #include "app/ProfileOperations.h"

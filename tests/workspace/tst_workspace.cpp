@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules behind "edits stay until Apply or Cancel": what a status report
 // of the mouse changes, what Cancel restores, where the window marks
 // unapplied changes, and the guards of the library and the macro bindings.

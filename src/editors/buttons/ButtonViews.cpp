@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/buttons/ButtonViews.h"
 
 #include "protocol/ButtonCatalogue.h"

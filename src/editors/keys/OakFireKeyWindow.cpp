@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/keys/OakFireKeyWindow.h"
 
 #include "editors/keys/RangeValidator.h"

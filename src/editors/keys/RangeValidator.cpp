@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/keys/RangeValidator.h"
 
 RangeValidator::RangeValidator(int minimum, int maximum, QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The macro list of the macro page and the files behind it: load, save,
 // new, delete, rename, import, export and gun files. Every name reaches the
 // disk through MacroFiles, which refuses names that are not safe.

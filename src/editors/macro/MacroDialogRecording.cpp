@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording and edit mode of the macro page: both take keys from the
 // keyboard capture, the recorder to add steps, edit mode to rewrite one.
 #include "editors/PageEnvironment.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The step table's actions on the macro page: the editing bar, the
 // clipboard and the mouse commands. What each does to the steps is decided
 // by MacroSteps; this file keeps the selection and the table in step.

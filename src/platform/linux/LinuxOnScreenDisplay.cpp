@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LocalOsdClient.h"
 #include "platform/OnScreenDisplay.h"
 #include "platform/PlatformLog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mousecfg-gadget: the virtual mouse as USB devices on this machine's own
 // USB stack (Linux, configfs gadgets), and the control client for scripts.
 #include "sim/gadget/GadgetServer.h"
