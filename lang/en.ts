@@ -18,6 +18,13 @@
     </message>
 </context>
 <context>
+    <name>FileCopy</name>
+    <message>
+        <source>Could not copy %1 to %2.</source>
+        <translation>Could not copy %1 to %2.</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>The name is empty.</source>
@@ -50,6 +57,10 @@
     <message>
         <source>The name &quot;%1&quot; must not be &quot;.&quot; or &quot;..&quot;.</source>
         <translation>The name "%1" must not be "." or "..".</translation>
+    </message>
+    <message>
+        <source>The name must not contain invisible characters.</source>
+        <translation>The name must not contain invisible characters.</translation>
     </message>
 </context>
 <context>
@@ -240,6 +251,14 @@
         <source>Save Macro File</source>
         <translation>Save Macro File</translation>
     </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>Buttons bound to the macro %1: %2. Delete it and give those buttons their factory function?</source>
+        <translation>Buttons bound to the macro %1: %2. Delete it and give those buttons their factory function?</translation>
+    </message>
 </context>
 <context>
     <name>MacroFiles</name>
@@ -258,6 +277,10 @@
     <message>
         <source>Could not rename %1.</source>
         <translation>Could not rename %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a macro file.</source>
+        <translation>%1 is not a macro file.</translation>
     </message>
 </context>
 <context>
@@ -444,10 +467,6 @@
     <message>
         <source>DPI</source>
         <translation>DPI</translation>
-    </message>
-    <message>
-        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1277,6 +1296,10 @@
         <source>Apply</source>
         <translation>Apply</translation>
     </message>
+    <message>
+        <source>Changes not applied yet</source>
+        <translation>Changes not applied yet</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFiles</name>
@@ -1359,6 +1382,10 @@
         <source>Send data failed, please try again.</source>
         <translation>Send data failed, please try again.</translation>
     </message>
+    <message>
+        <source>The configuration names one profile for several slots: slot %1 now holds &quot;%2&quot;.</source>
+        <translation>The configuration names one profile for several slots: slot %1 now holds "%2".</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSetStore</name>
@@ -1395,6 +1422,13 @@
     <message>
         <source>Could not save %1: it is not a regular file.</source>
         <translation>Could not save %1: it is not a regular file.</translation>
+    </message>
+</context>
+<context>
+    <name>SlotNames</name>
+    <message>
+        <source>The profile name is not allowed: %1</source>
+        <translation>The profile name is not allowed: %1</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1496,10 @@
         <source>MACRO</source>
         <translation>MACRO</translation>
     </message>
+    <message>
+        <source>Changes not applied yet</source>
+        <translation>Changes not applied yet</translation>
+    </message>
 </context>
 <context>
     <name>TrayController</name>
@@ -1492,6 +1530,25 @@
     <message>
         <source>DPI</source>
         <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>Some changes have not been applied to the mouse yet.</source>
+        <translation>Some changes have not been applied to the mouse yet.</translation>
+    </message>
+    <message>
+        <source>Apply and quit</source>
+        <translation>Apply and quit</translation>
+    </message>
+    <message>
+        <source>Quit without applying</source>
+        <translation>Quit without applying</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Stay</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,13 @@
     </message>
 </context>
 <context>
+    <name>FileCopy</name>
+    <message>
+        <source>Could not copy %1 to %2.</source>
+        <translation>无法将 %1 复制到 %2。</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>The name is empty.</source>
@@ -50,6 +57,10 @@
     <message>
         <source>The name &quot;%1&quot; must not be &quot;.&quot; or &quot;..&quot;.</source>
         <translation>名称"%1"不能是"."或".."。</translation>
+    </message>
+    <message>
+        <source>The name must not contain invisible characters.</source>
+        <translation>名称不能包含不可见字符。</translation>
     </message>
 </context>
 <context>
@@ -240,6 +251,14 @@
         <source>Save Macro File</source>
         <translation>保存宏文件</translation>
     </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Buttons bound to the macro %1: %2. Delete it and give those buttons their factory function?</source>
+        <translation>绑定宏 %1 的按键：%2 个。删除该宏并将这些按键恢复为出厂功能吗？</translation>
+    </message>
 </context>
 <context>
     <name>MacroFiles</name>
@@ -258,6 +277,10 @@
     <message>
         <source>Could not rename %1.</source>
         <translation>无法重命名 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not a macro file.</source>
+        <translation>%1 不是宏文件。</translation>
     </message>
 </context>
 <context>
@@ -444,10 +467,6 @@
     <message>
         <source>DPI</source>
         <translation>DPI</translation>
-    </message>
-    <message>
-        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>至少需要保留一个左键功能。</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1277,6 +1296,10 @@
         <source>Apply</source>
         <translation>应用</translation>
     </message>
+    <message>
+        <source>Changes not applied yet</source>
+        <translation>有尚未应用的更改</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFiles</name>
@@ -1359,6 +1382,10 @@
         <source>Send data failed, please try again.</source>
         <translation>发送数据失败，请重试。</translation>
     </message>
+    <message>
+        <source>The configuration names one profile for several slots: slot %1 now holds &quot;%2&quot;.</source>
+        <translation>该配置文件把同一个配置用于多个槽位：槽位 %1 现在使用“%2”。</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSetStore</name>
@@ -1395,6 +1422,13 @@
     <message>
         <source>Could not save %1: it is not a regular file.</source>
         <translation>无法保存 %1：它不是普通文件。</translation>
+    </message>
+</context>
+<context>
+    <name>SlotNames</name>
+    <message>
+        <source>The profile name is not allowed: %1</source>
+        <translation>不允许使用此配置名称：%1</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1496,10 @@
         <source>MACRO</source>
         <translation>宏</translation>
     </message>
+    <message>
+        <source>Changes not applied yet</source>
+        <translation>有尚未应用的更改</translation>
+    </message>
 </context>
 <context>
     <name>TrayController</name>
@@ -1492,6 +1530,25 @@
     <message>
         <source>DPI</source>
         <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>Some changes have not been applied to the mouse yet.</source>
+        <translation>部分更改尚未应用到鼠标。</translation>
+    </message>
+    <message>
+        <source>Apply and quit</source>
+        <translation>应用并退出</translation>
+    </message>
+    <message>
+        <source>Quit without applying</source>
+        <translation>不应用直接退出</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>留下</translation>
     </message>
 </context>
 <context>

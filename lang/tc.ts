@@ -18,6 +18,13 @@
     </message>
 </context>
 <context>
+    <name>FileCopy</name>
+    <message>
+        <source>Could not copy %1 to %2.</source>
+        <translation>無法將 %1 複製到 %2。</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>The name is empty.</source>
@@ -50,6 +57,10 @@
     <message>
         <source>The name &quot;%1&quot; must not be &quot;.&quot; or &quot;..&quot;.</source>
         <translation>名稱"%1"不能是"."或".."。</translation>
+    </message>
+    <message>
+        <source>The name must not contain invisible characters.</source>
+        <translation>名稱不能包含不可見字元。</translation>
     </message>
 </context>
 <context>
@@ -240,6 +251,14 @@
         <source>Save Macro File</source>
         <translation>儲存巨集檔案</translation>
     </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Buttons bound to the macro %1: %2. Delete it and give those buttons their factory function?</source>
+        <translation>綁定巨集 %1 的按鍵：%2 個。刪除該巨集並將這些按鍵恢復為原廠功能嗎？</translation>
+    </message>
 </context>
 <context>
     <name>MacroFiles</name>
@@ -258,6 +277,10 @@
     <message>
         <source>Could not rename %1.</source>
         <translation>無法重新命名 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not a macro file.</source>
+        <translation>%1 不是巨集檔案。</translation>
     </message>
 </context>
 <context>
@@ -444,10 +467,6 @@
     <message>
         <source>DPI</source>
         <translation>DPI</translation>
-    </message>
-    <message>
-        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>至少需要保留一個左鍵功能。</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1277,6 +1296,10 @@
         <source>Apply</source>
         <translation>套用</translation>
     </message>
+    <message>
+        <source>Changes not applied yet</source>
+        <translation>有尚未套用的變更</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFiles</name>
@@ -1359,6 +1382,10 @@
         <source>Send data failed, please try again.</source>
         <translation>傳送資料失敗，請重試。</translation>
     </message>
+    <message>
+        <source>The configuration names one profile for several slots: slot %1 now holds &quot;%2&quot;.</source>
+        <translation>該設定檔把同一個設定檔用於多個欄位：欄位 %1 現在使用「%2」。</translation>
+    </message>
 </context>
 <context>
     <name>ProfileSetStore</name>
@@ -1395,6 +1422,13 @@
     <message>
         <source>Could not save %1: it is not a regular file.</source>
         <translation>無法儲存 %1：它不是一般檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>SlotNames</name>
+    <message>
+        <source>The profile name is not allowed: %1</source>
+        <translation>不允許使用此設定檔名稱：%1</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1496,10 @@
         <source>MACRO</source>
         <translation>巨集</translation>
     </message>
+    <message>
+        <source>Changes not applied yet</source>
+        <translation>有尚未套用的變更</translation>
+    </message>
 </context>
 <context>
     <name>TrayController</name>
@@ -1492,6 +1530,25 @@
     <message>
         <source>DPI</source>
         <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>Some changes have not been applied to the mouse yet.</source>
+        <translation>部分變更尚未套用到滑鼠。</translation>
+    </message>
+    <message>
+        <source>Apply and quit</source>
+        <translation>套用並結束</translation>
+    </message>
+    <message>
+        <source>Quit without applying</source>
+        <translation>不套用直接結束</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>留下</translation>
     </message>
 </context>
 <context>

@@ -5,11 +5,14 @@
 // Each shot is a row of the table below: a name and how to get there; a shot
 // of a dialog returns the dialog to grab instead of the window.
 
+#include "app/WindowPrompts.h"
+#include "storage/ProfileWorkspace.h"
 #include "support/WindowRig.h"
 #include "widgets/OakPushButton.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QMenu>
 #include <QTest>
 #include <QTextStream>
@@ -31,6 +34,28 @@ QWidget* showTab(WindowRig& rig, int tab)
     return nullptr;
 }
 
+// A change not applied yet: the DPI tab and the first slot carry the mark.
+QWidget* showUnappliedChange(WindowRig& rig)
+{
+    rig.window().showTab(2);
+    rig.workspace().working().profiles[0].pollrate = 2;
+    rig.workspace().noteReplaced();
+    return nullptr;
+}
+
+// The desktop's file dialog as the import button opens it, over the window.
+QWidget* showFileDialog(WindowRig& rig)
+{
+    const WindowPrompts prompts(&rig.window(), rig.ui());
+    QFileDialog* dialog =
+        prompts.fileDialog(QStringLiteral("Load Profile File"), QStringLiteral("Profile File(*.prof)"), false)
+            .release();
+    dialog->setDirectory(rig.paths().configDir());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+    return dialog;
+}
+
 QWidget* showLanguage(WindowRig& rig, int language)
 {
     auto* button = rig.find<OakPushButton>(QStringLiteral("languageButton"));
@@ -47,6 +72,8 @@ const QVector<Shot>& shots()
         {QStringLiteral("tab-customize"), [](WindowRig& rig) { return showTab(rig, 1); }},
         {QStringLiteral("tab-dpi"), [](WindowRig& rig) { return showTab(rig, 2); }},
         {QStringLiteral("tab-macro"), [](WindowRig& rig) { return showTab(rig, 3); }},
+        {QStringLiteral("unapplied-change"), showUnappliedChange},
+        {QStringLiteral("dialog-file"), showFileDialog},
         {QStringLiteral("lang-sc"), [](WindowRig& rig) { return showLanguage(rig, 1); }},
         {QStringLiteral("lang-tc"), [](WindowRig& rig) { return showLanguage(rig, 2); }},
     };

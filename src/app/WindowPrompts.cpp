@@ -37,14 +37,28 @@ int WindowPrompts::choose(const QString& message, const QStringList& answers)
     return show(OakMessageBox::Choose, message, QString(), answers);
 }
 
+std::unique_ptr<QFileDialog> WindowPrompts::fileDialog(const QString& title, const QString& filter,
+                                                       bool save) const
+{
+    auto dialog = std::make_unique<QFileDialog>(m_window, title, QString(), filter);
+    dialog->setObjectName(save ? QStringLiteral("saveFileDialog") : QStringLiteral("openFileDialog"));
+    if (save) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setDefaultSuffix(suffixOf(filter));
+    } else {
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    }
+    // Room for the names and the columns beside them at any scale.
+    dialog->resize(m_ui.scaled(720), m_ui.scaled(460));
+    return dialog;
+}
+
 QString WindowPrompts::openFile(const QString& title, const QString& filter)
 {
-    QFileDialog dialog(m_window, title, QString(), filter);
-    dialog.setObjectName(QStringLiteral("openFileDialog"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::unique_ptr<QFileDialog> dialog = fileDialog(title, filter, false);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }
 
 QString WindowPrompts::suffixOf(const QString& filter)
@@ -56,11 +70,8 @@ QString WindowPrompts::suffixOf(const QString& filter)
 
 QString WindowPrompts::saveFile(const QString& title, const QString& filter)
 {
-    QFileDialog dialog(m_window, title, QString(), filter);
-    dialog.setObjectName(QStringLiteral("saveFileDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffixOf(filter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::unique_ptr<QFileDialog> dialog = fileDialog(title, filter, true);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }

@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 
+#include <memory>
+
+class QFileDialog;
 class QWidget;
 class UiSettings;
 
@@ -25,6 +28,8 @@ public:
     // "prof" for "Profile File(*.prof)": the extension a saved file gets
     // when the user typed none.
     static QString suffixOf(const QString& filter);
+    // The dialog openFile() and saveFile() run, over the window.
+    std::unique_ptr<QFileDialog> fileDialog(const QString& title, const QString& filter, bool save) const;
 
 private:
     // The box's result: accepted or rejected, or the answer's index.

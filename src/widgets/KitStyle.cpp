@@ -55,6 +55,7 @@ QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }
 QScrollBar::add-page, QScrollBar::sub-page { background: transparent; }
 QScrollArea { background: transparent; border: none; }
 QFileDialog { background: @background; }
+QFileDialog QHeaderView { background: @background; }
 QFileDialog QPushButton, QFileDialog QToolButton { color: @text; background: @panel; border: 1px solid @hairline; border-radius: @3; padding: @4 @12; }
 QFileDialog QToolButton { padding: @2; }
 QFileDialog QPushButton:hover, QFileDialog QToolButton:hover { background: @hover; }

@@ -99,6 +99,9 @@ void OakMessageBox::setAnswers(const QStringList& answers)
     }
     if (!m_answers.isEmpty())
         m_answers.first()->setDefault(true);
+    // Long answers widen the box rather than squeeze its text.
+    const QMargins margins = layout()->contentsMargins();
+    setFixedWidth(std::max(int(360 * m_scale), m_buttons->sizeHint().width() + margins.left() + margins.right()));
 }
 
 // A box of answers closed with Escape or by the window manager took none.

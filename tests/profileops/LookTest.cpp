@@ -70,6 +70,9 @@ void LookTest::messageBoxesFitTheirText_data()
         QTest::newRow(qPrintable(QStringLiteral("receiver") + suffix))
             << int(OakMessageBox::TellWithReceiver) << QStringLiteral("Mouse is sleeping or not connected.")
             << scale;
+        QTest::newRow(qPrintable(QStringLiteral("quit") + suffix))
+            << int(OakMessageBox::Choose) << QStringLiteral("Some changes have not been applied to the mouse yet.")
+            << scale;
     }
 }
 
@@ -83,6 +86,9 @@ void LookTest::messageBoxesFitTheirText()
                       QColor(255, 125, 0), app.paths().skinFile(QStringLiteral("dongle2.png")));
     // As over the window, whose kit style the box inherits.
     box.setStyleSheet(KitStyle::styleSheet(QColor(255, 125, 0), UiScale::forLogicalDpi(96 * scale)));
+    if (kind == OakMessageBox::Choose)
+        box.setAnswers({QStringLiteral("Apply and quit"), QStringLiteral("Quit without applying"),
+                        QStringLiteral("Stay")});
     box.show();
     for (QLabel* label : box.findChildren<QLabel*>()) {
         if (label->text().isEmpty())
@@ -91,7 +97,15 @@ void LookTest::messageBoxesFitTheirText()
                  qPrintable(label->text()));
         QVERIFY(box.rect().contains(label->geometry()));
     }
-    QVERIFY(box.rect().contains(box.acceptButton()->geometry()));
+    QList<OakPushButton*> buttons = box.answerButtons();
+    if (box.acceptButton())
+        buttons << box.acceptButton();
+    QVERIFY(!buttons.isEmpty());
+    for (OakPushButton* button : buttons) {
+        QVERIFY(box.rect().contains(button->geometry()));
+        QVERIFY2(button->width() > button->fontMetrics().horizontalAdvance(button->text()),
+                 qPrintable(button->text()));
+    }
     saveShot(box, QStringLiteral("message-") + QString::fromLatin1(QTest::currentDataTag()));
 }
 

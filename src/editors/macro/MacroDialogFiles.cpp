@@ -155,10 +155,10 @@ void MacroDialog::deleteMacro()
         return;
     const QString name = m_list->item(row)->text();
     const int bound = m_set ? MacroBindings::count(*m_set, name) : 0;
-    if (bound > 0 && !environment().prompts().ask(tr("The macro %1 is bound to %n button(s). Delete it and "
-                                                     "give those buttons their factory function?",
-                                                     nullptr, bound)
-                                                      .arg(name)))
+    if (bound > 0 && !environment().prompts().ask(tr("Buttons bound to the macro %1: %2. Delete it and give "
+                                                     "those buttons their factory function?")
+                                                      .arg(name)
+                                                      .arg(bound)))
         return;
     leaveEditMode();
     const StorageResult removed = MacroFiles(environment().paths()).removeMacro(name);
