@@ -38,6 +38,22 @@ double luminance(const QColor& c)
     return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
 }
 
+// The colour most of the area shows: what its text stands on.
+QColor groundOf(const QImage& shot, const QRect& area)
+{
+    QHash<QRgb, int> counts;
+    const qreal ratio = shot.devicePixelRatio();
+    for (int y = area.top(); y <= area.bottom(); y += 2)
+        for (int x = area.left(); x <= area.right(); x += 2)
+            ++counts[shot.pixel(QPoint(x, y) * ratio)];
+    QRgb most = 0;
+    int best = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > best)
+            best = it.value(), most = it.key();
+    return QColor(most);
+}
+
 double contrast(const QColor& a, const QColor& b)
 {
     const double la = luminance(a);
@@ -200,8 +216,7 @@ void LibraryJourneys::fileDialogsAreReadableInTheWindowsLook()
             // Disabled controls may be faint: they offer nothing to read.
             if (!part->isVisible() || !part->isEnabled() || part->width() < 8 || part->height() < 8)
                 continue;
-            const QPoint corner = part->mapTo(dialog, QPoint(2, 2));
-            const QColor ground = shot.pixelColor(corner * shot.devicePixelRatio());
+            const QColor ground = groundOf(shot, QRect(part->mapTo(dialog, QPoint(0, 0)), part->size()));
             const double ratio = contrast(part->palette().color(part->foregroundRole()), ground);
             if (ratio < worst) {
                 worst = ratio;
