@@ -76,7 +76,7 @@ bool OakGetBatteryThread::runCycle()
         const StatusReply status = heard.status();
         if (status.valid) {
             qCDebug(lcStatusPoll).noquote() << status.logText("s");
-            emit RefreshStatus(0, status.dpiStage, status.reportRate, 0);
+            reportStatus(status.dpiStage, status.reportRate);
         }
         if (++m_counter >= kQueryPeriod)
             m_counter = 0;
@@ -84,6 +84,26 @@ bool OakGetBatteryThread::runCycle()
     if (m_counter == 0)
         return queryCycle();
     return true;
+}
+
+// Only news reaches the window: the same status again tells it nothing,
+// and a poll in virtual time, which never waits, cannot flood its queue.
+void OakGetBatteryThread::reportStatus(quint8 stage, quint8 rate)
+{
+    const std::array<quint8, 2> status{stage, rate};
+    if (m_lastStatus == status)
+        return;
+    m_lastStatus = status;
+    emit RefreshStatus(0, stage, rate, 0);
+}
+
+void OakGetBatteryThread::reportBattery(quint8 level, quint8 extra)
+{
+    const std::array<quint8, 2> battery{level, extra};
+    if (m_lastBattery == battery)
+        return;
+    m_lastBattery = battery;
+    emit RefreshBatteryStatus(0, level, extra);
 }
 
 bool OakGetBatteryThread::queryCycle()
@@ -100,8 +120,8 @@ bool OakGetBatteryThread::queryCycle()
     const StatusReply status = readReport(*handle).status();
     if (status.valid) {
         qCDebug(lcStatusPoll).noquote() << status.logText("f");
-        emit RefreshBatteryStatus(0, status.battery, status.batteryExtra);
-        emit RefreshStatus(0, status.dpiStage, status.reportRate, 0);
+        reportBattery(status.battery, status.batteryExtra);
+        reportStatus(status.dpiStage, status.reportRate);
     }
     m_counter = 1;
     return true;

@@ -4,14 +4,17 @@
 #include <QThread>
 #include <QtGlobal>
 
+#include <array>
 #include <atomic>
+#include <optional>
 
 class DeviceLink;
 
 // Polls the mouse for its status while it runs: every 45th cycle it sends
 // the status query and reports battery and status; in between it listens
 // for the status reports the mouse sends on its own (after a DPI button
-// press, say) and reports the status alone.
+// press, say) and reports the status alone. A report that repeats the one
+// before is not sent again.
 //
 // stop() returns only once the thread has left the device, so the caller
 // may close or re-open the handles or start a download right after it.
@@ -42,8 +45,13 @@ protected:
 
 private:
     bool queryCycle();
+    void reportStatus(quint8 stage, quint8 rate);
+    void reportBattery(quint8 level, quint8 extra);
 
     DeviceLink& m_link;
     std::atomic<bool> m_stop{false};
     int m_counter = 0;
+    // What was reported last; accessed by the polling thread alone.
+    std::optional<std::array<quint8, 2>> m_lastStatus;
+    std::optional<std::array<quint8, 2>> m_lastBattery;
 };

@@ -119,6 +119,7 @@ private slots:
     void initTestCase();
     void queryCycleReportsBatteryAndStatus();
     void listeningCycleReportsStatusOnly();
+    void repeatedReportsAreSentOnce();
     void queryRepeatsAfterTheListeningCycles();
     void noVendorInterfaceEndsThePoll();
     void stopWaitsForThePollToLeave();
@@ -163,6 +164,23 @@ void TestThreads::listeningCycleReportsStatusOnly()
     QCOMPARE(status.count(), 1);
     QCOMPARE(status.at(0), args({0, 2, 4, 0}));
     QCOMPARE(s.script->writes.size(), 1); // listening cycles write nothing
+}
+
+void TestThreads::repeatedReportsAreSentOnce()
+{
+    ScriptedLink s;
+    OakGetBatteryThread poll(s.link);
+    QSignalSpy battery(&poll, &OakGetBatteryThread::RefreshBatteryStatus);
+    QSignalSpy status(&poll, &OakGetBatteryThread::RefreshStatus);
+    s.script->reports = {QByteArray(), statusReply(0x50, 0, 0x01, 0x01)};
+    QVERIFY(poll.runCycle());
+    s.script->reports = {statusReply(0x50, 0, 0x01, 0x01), statusReply(0x50, 0, 0x02, 0x01),
+                         statusReply(0x50, 0, 0x02, 0x01)};
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(poll.runCycle());
+    QCOMPARE(battery.count(), 1);
+    QCOMPARE(status.count(), 2); // stage 1, then stage 2 once
+    QCOMPARE(status.at(1), args({0, 2, 1, 0}));
 }
 
 void TestThreads::queryRepeatsAfterTheListeningCycles()
