@@ -8,6 +8,7 @@
 #include "storage/AppConfig.h"
 #include "storage/ConfigurationFile.h"
 #include "storage/FileNames.h"
+#include "storage/IniReader.h"
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileWorkspace.h"
 #include "storage/SlotNames.h"
@@ -216,7 +217,10 @@ void ProfileOperations::rename(const QString& newName)
         Q_EMIT currentNameChanged(oldName);
         return;
     }
-    if (!report(files().renameProfile(oldName, newName))) {
+    // The file under its new name, the library and the slot names, then the
+    // old file goes: an end at any point leaves every listed name its file.
+    const ProfileFiles profiles = files();
+    if (profiles.exists(oldName) && !report(files().copyProfile(profiles.profilePath(oldName), newName))) {
         Q_EMIT currentNameChanged(oldName);
         return;
     }
@@ -226,8 +230,9 @@ void ProfileOperations::rename(const QString& newName)
     else
         m_library.append(newName);
     m_workspace.renameCurrent(newName);
-    writeLibrary();
-    report(AppConfig(m_workspace.paths()).writeProfileAssignment(m_workspace.storedAssignment()));
+    AppConfig config(m_workspace.paths());
+    if (writeLibrary() && report(config.writeProfileAssignment(m_workspace.storedAssignment())))
+        report(files().removeProfile(oldName));
 }
 
 void ProfileOperations::choose(const QString& name)
@@ -300,6 +305,11 @@ void ProfileOperations::loadConfiguration()
     const QString path = m_prompts.openFile(tr("Load Config File"), tr("Config File(*.conf)"));
     if (path.isEmpty())
         return;
+    const QString unreadable = IniReader(path).error();
+    if (!unreadable.isEmpty()) {
+        m_prompts.tell(unreadable);
+        return;
+    }
     if (ProfileFiles::readProductMarker(path) != m_workspace.modelName()) {
         qDebug().noquote() << "configuration of another model ignored:" << path;
         return;

@@ -23,19 +23,19 @@ AppConfig::AppConfig(const AppPaths& paths) : m_paths(paths) {}
 
 QString AppConfig::readText(const char* key) const
 {
-    const IniReader file(filePath());
+    const IniReader file(m_paths.store(), filePath());
     return SettingsValues::readText(file, QLatin1String(key));
 }
 
 int AppConfig::readInt(const char* key, int defaultValue) const
 {
-    const IniReader file(filePath());
+    const IniReader file(m_paths.store(), filePath());
     return SettingsValues::readInt(file, QLatin1String(key), defaultValue);
 }
 
 StorageResult AppConfig::writeValue(const char* key, const QVariant& value)
 {
-    SettingsWriter writer(filePath());
+    SettingsWriter writer(m_paths.store(), filePath());
     writer.settings().setValue(QLatin1String(key), value);
     return writer.finish();
 }
@@ -51,7 +51,7 @@ StorageResult AppConfig::setProfileId(int profileId)
 
 StorageResult AppConfig::writeProfileAssignment(const ProfileSet& set)
 {
-    SettingsWriter writer(filePath());
+    SettingsWriter writer(m_paths.store(), filePath());
     SettingsWriter& s = writer.settings();
     s.setValue(ProfileSetKeys::configKey("ProfileID"), int(set.ProfileID));
     s.setValue(ProfileSetKeys::configKey("Count"), int(set.Count));
@@ -61,7 +61,7 @@ StorageResult AppConfig::writeProfileAssignment(const ProfileSet& set)
 
 void AppConfig::readSetConfig(ProfileSet& set) const
 {
-    const IniReader s(filePath());
+    const IniReader s(m_paths.store(), filePath());
     ProfileSetKeys::readSettings(s, set);
     for (int i = 0; i < ProfileSet::kProfiles; ++i)
         set.profileNames[i] = SettingsValues::readText(s, ProfileSetKeys::profileNameKey(i));
@@ -69,7 +69,7 @@ void AppConfig::readSetConfig(ProfileSet& set) const
 
 StorageResult AppConfig::writeSetConfig(const ProfileSet& set)
 {
-    SettingsWriter writer(filePath());
+    SettingsWriter writer(m_paths.store(), filePath());
     ProfileSetKeys::writeSettings(writer.settings(), set);
     ProfileSetKeys::writeNames(writer.settings(), set);
     return writer.finish();
@@ -99,7 +99,7 @@ StorageResult AppConfig::setCurrentProductName(const QString& name)
 
 QString AppConfig::profileModelName() const
 {
-    const IniReader file(filePath());
+    const IniReader file(m_paths.store(), filePath());
     const char* const keys[] = {"Config/CurrentProductName", "Config/LastProductName", "Mouse_List/0"};
     for (const char* key : keys) {
         const QString name = SettingsValues::readText(file, QLatin1String(key));
@@ -151,7 +151,7 @@ int AppConfig::mouseLedMode() const
 
 int AppConfig::mouseLedMode(const QString& modelName) const
 {
-    const IniReader file(filePath());
+    const IniReader file(m_paths.store(), filePath());
     return SettingsValues::readInt(file, QStringLiteral("MouseLEDMode/") + modelName);
 }
 
@@ -162,7 +162,7 @@ QByteArray AppConfig::mouseListName() const
 
 QStringList AppConfig::profileList(const QString& modelName) const
 {
-    const IniReader file(m_paths.modelConfigFile(modelName));
+    const IniReader file(m_paths.store(), m_paths.modelConfigFile(modelName));
     const int count =
         qMin(SettingsValues::readInt(file, QStringLiteral("PROFILE_LIST/Count")), kMaxProfileListCount);
     QStringList names;
@@ -173,7 +173,7 @@ QStringList AppConfig::profileList(const QString& modelName) const
 
 StorageResult AppConfig::writeProfileList(const QString& modelName, const QStringList& names)
 {
-    SettingsWriter writer(m_paths.modelConfigFile(modelName));
+    SettingsWriter writer(m_paths.store(), m_paths.modelConfigFile(modelName));
     SettingsWriter& s = writer.settings();
     s.setValue(QStringLiteral("PROFILE_LIST/Count"), int(names.size()));
     for (int n = 1; n <= names.size(); ++n)

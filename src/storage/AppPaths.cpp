@@ -2,6 +2,7 @@
 #include "storage/AppPaths.h"
 
 #include "storage/FileNames.h"
+#include "storage/FileStore.h"
 #include "storage/StorageLog.h"
 
 #include <QDir>
@@ -23,13 +24,20 @@ bool holdsModelData(const QString& dir)
 } // namespace
 
 AppPaths::AppPaths(const QString& appDir)
-    : m_appDir(absoluteClean(appDir)), m_configDir(m_appDir + QStringLiteral("/Configs"))
+    : m_appDir(absoluteClean(appDir)), m_configDir(m_appDir + QStringLiteral("/Configs")),
+      m_store(std::make_shared<FileStore>(lockFile()))
 {
 }
 
 AppPaths::AppPaths(const QString& appDir, const QString& configDir)
-    : m_appDir(absoluteClean(appDir)), m_configDir(absoluteClean(configDir))
+    : m_appDir(absoluteClean(appDir)), m_configDir(absoluteClean(configDir)),
+      m_store(std::make_shared<FileStore>(lockFile()))
 {
+}
+
+QString AppPaths::lockFile() const
+{
+    return m_configDir + QStringLiteral("/.mousecfg.lock");
 }
 
 AppPaths AppPaths::forExecutable(const QString& executableDir)

@@ -3,6 +3,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class FileStore;
+
 // Resolves every base path of the application. All file paths are built from
 // one of these; nothing else looks at the executable's location.
 //
@@ -54,7 +58,14 @@ public:
     QString skinFile(const QString& name) const;
     QString translationFile(const QString& baseName) const;
 
+    // The store of every file below the configuration directory, shared by
+    // the copies of these paths (the window, its worker threads, its pages).
+    FileStore& store() const { return *m_store; }
+    // The lock the processes working on this configuration share.
+    QString lockFile() const;
+
 private:
     QString m_appDir;
     QString m_configDir;
+    std::shared_ptr<FileStore> m_store;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "storage/FileLimits.h"
+
 #include <QString>
 
 // Which paths the INI reader and writer may open. Only regular files are
@@ -8,9 +10,7 @@
 // for good), and so does a file far larger than any file of ours.
 namespace IniFile {
 
-// Far beyond any file of ours (a profile is some 400 KB): a larger one is
-// not ours, and reading it whole would only cost memory.
-constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+constexpr qint64 kMaxFileBytes = FileLimits::kMaxFileBytes;
 
 // Whether the path can be read as a file of ours: missing, or a regular
 // readable file of a plausible size.

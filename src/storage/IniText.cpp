@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/IniText.h"
 
+#include "storage/FileLimits.h"
 #include "storage/IniValue.h"
 #include "storage/StorageLog.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -330,19 +332,38 @@ void readKey(const QByteArray& text, const Line& line, const QString& section,
 
 namespace IniText {
 
-bool parse(const QByteArray& text, QSettings::SettingsMap& settings)
+bool parse(const QByteArray& text, QSettings::SettingsMap& settings, QString* refusal)
 {
+    using namespace FileLimits;
+    const auto refuse = [&](const char* why) {
+        settings.clear();
+        if (refusal)
+            *refusal = QCoreApplication::translate("IniText", why);
+        qCWarning(lcStorage) << why;
+        return false;
+    };
+    if (text.size() > kMaxFileBytes)
+        return refuse("The file is larger than any file of the program.");
     bool ok = true;
     QString section;
     int pos = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     Line line;
     while (nextLine(text, pos, line)) {
-        if (text.at(line.start) == '[')
+        if (line.end - line.start > kMaxLineBytes)
+            return refuse("The file holds a line longer than any of the program's.");
+        if (text.at(line.start) == '[') {
+            if (line.end - line.start > kMaxSectionBytes + 2)
+                return refuse("The file holds a section name longer than any of the program's.");
             section = sectionOf(text, line, ok);
-        else if (line.equals == -1)
+        } else if (line.equals == -1) {
             ok = false;
-        else
+        } else if (line.equals - line.start > kMaxKeyBytes) {
+            return refuse("The file holds a key longer than any of the program's.");
+        } else {
             readKey(text, line, section, settings);
+            if (settings.size() > kMaxKeys)
+                return refuse("The file holds more keys than any file of the program.");
+        }
     }
     if (!ok)
         qCWarning(lcStorage) << "skipped lines that are neither a section nor a key";

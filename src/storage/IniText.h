@@ -17,8 +17,10 @@ namespace IniText {
 // Reads every key of the text into settings ("section/key", the keys of
 // [General] at the top level). Lines that are not keys are skipped, so a
 // damaged line costs that line only. Returns false when a line could not be
-// understood.
-bool parse(const QByteArray& text, QSettings::SettingsMap& settings);
+// understood. A text beyond FileLimits (too large, a line, key or section
+// name too long, too many keys) is refused whole: no keys, and the reason in
+// refusal.
+bool parse(const QByteArray& text, QSettings::SettingsMap& settings, QString* refusal = nullptr);
 
 // The text of the keys: [General] first, then each section, keys in order.
 QByteArray serialise(const QSettings::SettingsMap& settings);

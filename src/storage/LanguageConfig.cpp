@@ -28,20 +28,20 @@ LanguageConfig::LanguageConfig(const AppPaths& paths) : m_paths(paths) {}
 
 int LanguageConfig::languageIndex() const
 {
-    const IniReader file(m_paths.langConfigFile());
+    const IniReader file(m_paths.store(), m_paths.langConfigFile());
     return SettingsValues::readInt(file, QStringLiteral("Config/LangID"));
 }
 
 StorageResult LanguageConfig::setLanguageIndex(int index)
 {
-    SettingsWriter writer(m_paths.langConfigFile());
+    SettingsWriter writer(m_paths.store(), m_paths.langConfigFile());
     writer.settings().setValue(QStringLiteral("Config/LangID"), index);
     return writer.finish();
 }
 
 LanguageTable LanguageConfig::languageTable() const
 {
-    const IniReader file(m_paths.configFile());
+    const IniReader file(m_paths.store(), m_paths.configFile());
     LanguageTable table;
     table.count = qBound(0, SettingsValues::readInt(file, QStringLiteral("FONT_LIST/LANGNUM")),
                          LanguageTable::kMaxLanguages);
@@ -57,7 +57,7 @@ LanguageFont LanguageConfig::font(int languageIndex) const
     LanguageFont font;
     if (!inTable(languageIndex))
         return font;
-    const IniReader file(m_paths.configFile());
+    const IniReader file(m_paths.store(), m_paths.configFile());
     font.family = SettingsValues::readText(file, fontListKey("FONT_", languageIndex));
     const quint32 size = SettingsValues::readUInt(file, fontListKey("FONT_SIZE_", languageIndex));
     font.pixelSize = size <= quint32(kMaxPixelSize) ? int(size) : 0;

@@ -3,6 +3,7 @@
 
 #include "storage/FileCopy.h"
 #include "storage/FileNames.h"
+#include "storage/FileStore.h"
 #include "storage/IniFile.h"
 #include "storage/IniReader.h"
 #include "storage/SettingsValues.h"
@@ -42,7 +43,7 @@ QVector<MacroEvent> readEventsFrom(const IniReader& file)
 
 } // namespace
 
-MacroFiles::MacroFiles(const AppPaths& paths) : m_macroDir(paths.macroDir()), m_list(paths) {}
+MacroFiles::MacroFiles(const AppPaths& paths) : m_paths(paths), m_macroDir(paths.macroDir()), m_list(paths) {}
 
 bool MacroFiles::isMacroFile(const QString& path)
 {
@@ -68,7 +69,7 @@ QString MacroFiles::macroPath(const QString& name) const
 bool MacroFiles::exists(const QString& name) const
 {
     const QString path = macroPath(name);
-    return !path.isEmpty() && QFileInfo::exists(path);
+    return !path.isEmpty() && m_paths.store().exists(path);
 }
 
 StorageResult MacroFiles::checkedPath(const QString& name, QString* path) const
@@ -86,7 +87,7 @@ StorageResult MacroFiles::save(const MacroRecord& macro, bool writeChangeMark)
     StorageResult result = checkedPath(macro.name, &path);
     if (!result.isOk())
         return result;
-    SettingsWriter writer(path);
+    SettingsWriter writer(m_paths.store(), path);
     SettingsWriter& s = writer.settings();
     s.setValue(key("MacroFilePath"), path);
     s.setValue(key("DefaultDelay"), macro.DefaultDelay);
@@ -111,7 +112,7 @@ MacroRecord MacroFiles::load(const QString& name) const
     const QString path = macroPath(name);
     if (path.isEmpty())
         return macro;
-    const IniReader file(path);
+    const IniReader file(m_paths.store(), path);
     using SettingsValues::readInt;
     macro.DelayType = readInt(file, key("DelayType"));
     macro.DefaultDelay = readInt(file, key("DefaultDelay"));
@@ -127,7 +128,7 @@ QVector<MacroEvent> MacroFiles::readEvents(const QString& name) const
     const QString path = macroPath(name);
     if (path.isEmpty())
         return {};
-    const IniReader file(path);
+    const IniReader file(m_paths.store(), path);
     return readEventsFrom(file);
 }
 
@@ -136,14 +137,14 @@ StorageResult MacroFiles::readAndClearChangeMark(const QString& name, bool* wasM
     const QString path = macroPath(name);
     bool marked = false;
     if (!path.isEmpty()) {
-        const IniReader file(path);
+        const IniReader file(m_paths.store(), path);
         marked = SettingsValues::readInt(file, key("WriteSign")) != 0;
     }
     if (wasMarked)
         *wasMarked = marked;
     if (!marked)
         return StorageResult::success();
-    SettingsWriter writer(path);
+    SettingsWriter writer(m_paths.store(), path);
     writer.settings().setValue(key("WriteSign"), 0);
     return writer.finish();
 }
@@ -152,7 +153,7 @@ QString MacroFiles::newMacroName() const
 {
     for (int n = 1;; ++n) {
         const QString name = QStringLiteral("name_%1").arg(n);
-        if (!QFileInfo::exists(macroPath(name)))
+        if (!m_paths.store().exists(macroPath(name)))
             return name;
     }
 }
@@ -189,12 +190,20 @@ StorageResult MacroFiles::renameMacro(const QString& oldName, const QString& req
     const QString name = freeName(requested, 1);
     if (name.isEmpty())
         return StorageResult::failure(FileNames::nameError(requested + QStringLiteral("_1")));
-    if (QFileInfo::exists(oldPath) && !QFile::rename(oldPath, macroPath(name)))
-        return StorageResult::failure(
-            QCoreApplication::translate("MacroFiles", "Could not rename %1.").arg(oldPath));
+    // A copy under the new name, the list, then the old file goes: at no
+    // moment does the list name a macro without its file.
+    FileStore& store = m_paths.store();
+    if (store.exists(oldPath)) {
+        result = store.copy(oldPath, macroPath(name));
+        if (!result.isOk())
+            return result;
+    }
     if (finalName)
         *finalName = name;
-    return m_list.rename(oldName, name);
+    result = m_list.rename(oldName, name);
+    if (result.isOk() && store.exists(oldPath))
+        result = store.remove(oldPath);
+    return result;
 }
 
 StorageResult MacroFiles::createMacro(QString* name)
@@ -224,16 +233,17 @@ StorageResult MacroFiles::removeMacro(const QString& name)
     result = m_list.remove(name);
     if (!result.isOk())
         return result;
-    if (QFileInfo::exists(path) && !QFile::remove(path))
-        return StorageResult::failure(
-            QCoreApplication::translate("MacroFiles", "Could not delete %1.").arg(path));
-    return StorageResult::success();
+    return m_paths.store().remove(path);
 }
 
 StorageResult MacroFiles::exportMacro(const QString& name, const QString& target, bool replace)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
+    if (!result.isOk())
+        return result;
+    // The copy takes the file as the program sees it.
+    result = m_paths.store().flush();
     if (!result.isOk())
         return result;
     const QFileInfo existing(target);
@@ -265,7 +275,7 @@ StorageResult MacroFiles::importMacro(const QString& source, QString* importedNa
     StorageResult result = checkedPath(name, &target);
     if (!result.isOk())
         return result;
-    if (QFileInfo::exists(target))
+    if (m_paths.store().exists(target))
         return StorageResult::failure(existsMessage());
     if (m_list.countInUse() >= MacroList::kSlotCount)
         return StorageResult::failure(MacroList::fullMessage());

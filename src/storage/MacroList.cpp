@@ -14,7 +14,7 @@ QString slotKey(int slot)
 }
 } // namespace
 
-MacroList::MacroList(const AppPaths& paths) : m_filePath(paths.configFile()) {}
+MacroList::MacroList(const AppPaths& paths) : m_paths(paths), m_filePath(paths.configFile()) {}
 
 QString MacroList::fullMessage()
 {
@@ -23,7 +23,7 @@ QString MacroList::fullMessage()
 
 QStringList MacroList::entries() const
 {
-    const IniReader file(m_filePath);
+    const IniReader file(m_paths.store(), m_filePath);
     QStringList list;
     for (int slot = 0; slot < kSlotCount; ++slot)
         list.append(SettingsValues::readText(file, slotKey(slot)));
@@ -48,7 +48,7 @@ bool MacroList::contains(const QString& name) const
 
 StorageResult MacroList::writeSlot(int slot, const QString& name)
 {
-    SettingsWriter writer(m_filePath);
+    SettingsWriter writer(m_paths.store(), m_filePath);
     writer.settings().setValue(slotKey(slot), name);
     return writer.finish();
 }

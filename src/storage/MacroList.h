@@ -35,5 +35,6 @@ public:
 private:
     StorageResult writeSlot(int slot, const QString& name);
 
+    AppPaths m_paths;
     QString m_filePath;
 };

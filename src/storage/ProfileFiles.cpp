@@ -3,6 +3,7 @@
 
 #include "storage/FileCopy.h"
 #include "storage/FileNames.h"
+#include "storage/FileStore.h"
 #include "storage/IniFile.h"
 #include "storage/IniReader.h"
 #include "storage/ProfileCodec.h"
@@ -31,7 +32,7 @@ StorageResult copyFailed(const QString& source, const QString& target)
 } // namespace
 
 ProfileFiles::ProfileFiles(const AppPaths& paths, const QString& modelName)
-    : m_profileDir(paths.profileDir(modelName))
+    : m_paths(paths), m_profileDir(paths.profileDir(modelName))
 {
     if (!modelName.isEmpty())
         m_earlierDir = paths.profileDir(QString());
@@ -70,7 +71,7 @@ QString ProfileFiles::defaultProfilePath() const
 bool ProfileFiles::exists(const QString& name) const
 {
     const QString path = profilePath(name);
-    return !path.isEmpty() && QFileInfo::exists(path);
+    return !path.isEmpty() && m_paths.store().exists(path);
 }
 
 StorageResult ProfileFiles::checkedPath(const QString& name, QString* path) const
@@ -137,7 +138,7 @@ StorageResult ProfileFiles::writeStoredDpi(const QString& name, quint8 dpi)
     StorageResult result = checkedPath(name, &path);
     if (!result.isOk())
         return result;
-    SettingsWriter writer(path);
+    SettingsWriter writer(m_paths.store(), path);
     writer.settings().setValue(kSection + QStringLiteral("/dpi"), int(dpi));
     return writer.finish();
 }
@@ -160,8 +161,14 @@ StorageResult ProfileFiles::exportProfile(const QString& name, const QString& pr
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
+    if (result.isOk()) {
+        SettingsWriter writer(m_paths.store(), path);
+        writer.setValue(kMarkerKey, productName);
+        result = writer.finish();
+    }
+    // The copy takes the file as the program sees it.
     if (result.isOk())
-        result = writeProductMarker(productName, path);
+        result = m_paths.store().flush();
     if (!result.isOk())
         return result;
     const QFileInfo existing(target);
@@ -199,10 +206,9 @@ StorageResult ProfileFiles::copyProfile(const QString& sourcePath, const QString
     // Copying from a FIFO or a device would block or never end.
     if (IniFile::isBlocked(sourcePath))
         return copyFailed(sourcePath, target);
-    if (QFileInfo::exists(target))
+    if (m_paths.store().exists(target))
         return StorageResult::failure(existsMessage());
-    QDir().mkpath(m_profileDir);
-    return QFile::copy(sourcePath, target) ? StorageResult::success() : copyFailed(sourcePath, target);
+    return m_paths.store().copy(sourcePath, target);
 }
 
 StorageResult ProfileFiles::renameProfile(const QString& oldName, const QString& newName)
@@ -213,23 +219,18 @@ StorageResult ProfileFiles::renameProfile(const QString& oldName, const QString&
     result += checkedPath(newName, &to);
     if (!result.isOk())
         return result;
-    if (QFileInfo::exists(to))
+    FileStore& store = m_paths.store();
+    if (store.exists(to))
         return StorageResult::failure(existsMessage());
     // A profile that was never saved has no file to take the new name.
-    if (!QFileInfo::exists(from) || QFile::rename(from, to))
-        return StorageResult::success();
-    return StorageResult::failure(
-        QCoreApplication::translate("ProfileFiles", "Could not rename %1 to %2.").arg(from, to));
+    return store.exists(from) ? store.rename(from, to) : StorageResult::success();
 }
 
 StorageResult ProfileFiles::removeProfile(const QString& name)
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
-    if (!result.isOk() || !QFileInfo::exists(path))
+    if (!result.isOk() || !m_paths.store().exists(path))
         return result;
-    return QFile::remove(path)
-               ? StorageResult::success()
-               : StorageResult::failure(
-                     QCoreApplication::translate("ProfileFiles", "Could not delete %1.").arg(path));
+    return m_paths.store().remove(path);
 }

@@ -67,6 +67,7 @@ public:
 private:
     StorageResult checkedPath(const QString& name, QString* path) const;
 
+    AppPaths m_paths;
     QString m_profileDir;
     QString m_earlierDir;
 };

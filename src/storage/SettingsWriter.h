@@ -7,17 +7,23 @@
 #include <QString>
 #include <QVariant>
 
-// One write to an INI file: on finish() takes the keys the file holds then
-// (IniReader) with the keys set on the writer over them, writes them all at
-// once, atomically, and says whether the file reached the disk. Reading and
-// writing happen under one lock for the whole program, so two threads saving
-// the same file (the apply worker and the window) never undo each other's
-// keys. The text is IniText's, which QSettings reads too; what is not a
-// regular file is never opened.
+#include <memory>
+
+class FileStore;
+
+// One write to an INI file: on finish() the keys set on the writer go over
+// the keys the file holds then, and the file is written whole, atomically,
+// through its file store (at once, or by the store's writer; see FileStore).
+// The text is IniText's, which QSettings reads too. A file the reader
+// refuses (larger than any of ours, say) is replaced rather than merged.
 class SettingsWriter
 {
 public:
+    // A file the program keeps.
+    SettingsWriter(FileStore& store, const QString& filePath);
+    // A file of the user's choosing: written at once.
     explicit SettingsWriter(const QString& filePath);
+    ~SettingsWriter();
 
     // Keys as QSettings names them: "section/key".
     void setValue(const QString& key, const QVariant& value) { m_keys.insert(key, value); }
@@ -26,8 +32,8 @@ public:
     StorageResult finish();
 
 private:
+    std::unique_ptr<FileStore> m_own;
+    FileStore& m_store;
     QString m_filePath;
-    bool m_notAFile = false; // a folder, FIFO or device stands at the path
-    bool m_folderReady = false;
     QSettings::SettingsMap m_keys;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/AppConfig.h"
 #include "storage/ConfigurationFile.h"
+#include "storage/FileStore.h"
+#include "storage/IniReader.h"
 #include "storage/IniText.h"
 #include "storage/LanguageConfig.h"
 #include "storage/MacroFiles.h"
@@ -22,12 +24,14 @@ namespace {
 // them all.
 const QByteArray kHugeList = "@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)";
 
-// 100,000 lists, each holding the next: the deserialiser recurses once per
-// level until the stack is gone.
-QByteArray nestedLists()
+// Lists, each holding the next: the deserialiser would recurse once per
+// level. 2,000 of them fit within the longest line a file may have; the
+// 100,000 that would end the stack make the line too long, and the file is
+// refused as a whole (see limitsRefuseTheWholeFile).
+QByteArray nestedLists(int depth = 2000)
 {
     QByteArray value = "@Variant(";
-    for (int i = 0; i < 100000; ++i)
+    for (int i = 0; i < depth; ++i)
         value += "\\0\\0\\0\\t\\0\\0\\0\\x1";
     return value + ')';
 }
@@ -76,6 +80,9 @@ private slots:
     void textFormMatchesQtsIniFormat();
     void coloursKeepTheirStoredForm();
     void onlyRegularFilesAreRead();
+    void limitsRefuseTheWholeFile_data();
+    void limitsRefuseTheWholeFile();
+    void linksAreNeitherReadNorWritten();
 };
 
 void TestIniFiles::typedValuesReadAsMissing_data()
@@ -249,6 +256,72 @@ void TestIniFiles::onlyRegularFilesAreRead()
     const StorageResult saved = AppConfig(paths).setDiff(1);
     QVERIFY(!saved.isOk());
     QVERIFY(saved.errorMessage().contains(QStringLiteral("not a regular file")));
+}
+
+void TestIniFiles::limitsRefuseTheWholeFile_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    const QByteArray keys = "[Config]\nProfileID=3\n";
+    QByteArray longSection = "[" + QByteArray(200000, 's') + "]\n";
+    for (int i = 0; i < 30000; ++i)
+        longSection += "k" + QByteArray::number(i) + "=1\n";
+    QTest::newRow("740 KB: a long section name, many keys") << longSection + keys;
+    QTest::newRow("a long line") << keys + "Other=" + QByteArray(100000, 'v') + "\n";
+    QTest::newRow("a long key") << keys + QByteArray(5000, 'k') + "=1\n";
+    QByteArray many = keys;
+    for (int i = 0; i < 70000; ++i)
+        many += "k" + QByteArray::number(i) + "=1\n";
+    QTest::newRow("more keys than a file of ours") << many;
+    QByteArray large = keys;
+    while (large.size() < 9 * 1024 * 1024)
+        large += "[S]\n" + QByteArray(1000, 'x') + "=1\n";
+    QTest::newRow("larger than any file of ours") << large;
+}
+
+// Refused in bounded time and memory, with a reason that names the file;
+// the program goes on as if the file held nothing.
+void TestIniFiles::limitsRefuseTheWholeFile()
+{
+    QFETCH(QByteArray, text);
+    TempAppDir app(false);
+    const QString path = app.writeFile(QStringLiteral("Configs/Config.ini"), text);
+    const IniReader reader(app.paths().store(), path);
+    QVERIFY(reader.keys().isEmpty());
+    QVERIFY2(reader.error().contains(path), qPrintable(reader.error()));
+    QCOMPARE(AppConfig(app.paths()).profileId(), 0);
+    // Written over, the refused text is replaced rather than carried along.
+    QVERIFY(AppConfig(app.paths()).setProfileId(2).isOk());
+    QVERIFY(QFileInfo(path).size() < 100);
+    QCOMPARE(AppConfig(app.paths()).profileId(), 2);
+}
+
+void TestIniFiles::linksAreNeitherReadNorWritten()
+{
+    TempAppDir app(false);
+    QTemporaryDir outside;
+    const QString target = outside.filePath(QStringLiteral("elsewhere.ini"));
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Config]\nProfileID=4\n");
+    file.close();
+    QVERIFY(QDir().mkpath(app.paths().configDir()));
+    QVERIFY(QFile::link(target, app.paths().configFile()));
+    QCOMPARE(AppConfig(app.paths()).profileId(), 0);
+    QVERIFY(!IniReader(app.paths().store(), app.paths().configFile()).error().isEmpty());
+    const StorageResult written = AppConfig(app.paths()).setProfileId(1);
+    QVERIFY(!written.isOk());
+    QVERIFY(written.errorMessage().contains(QStringLiteral("link")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[Config]\nProfileID=4\n"));
+    file.close();
+
+    // A dangling link creates nothing outside either.
+    const QString dangling = outside.filePath(QStringLiteral("missing.prof"));
+    const ProfileFiles files(app.paths(), QString());
+    QVERIFY(QDir().mkpath(files.profileDir()));
+    QVERIFY(QFile::link(dangling, files.profilePath(QStringLiteral("Profile 2"))));
+    QVERIFY(!ProfileFiles(app.paths(), QString()).writeStoredDpi(QStringLiteral("Profile 2"), 3).isOk());
+    QVERIFY(!QFileInfo::exists(dangling));
 }
 
 QTEST_GUILESS_MAIN(TestIniFiles)

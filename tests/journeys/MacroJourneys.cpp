@@ -131,7 +131,8 @@ void MacroJourneys::deletingABoundMacroAsksAndReleasesItsButtons()
     prompts.confirm = false;
     QVERIFY(UserInput::click(j.button("deleteMacroButton")));
     QCOMPARE(prompts.asked.size(), 1);
-    QVERIFY(prompts.asked.first().endsWith(QStringLiteral(": 1. Delete it and give those buttons their factory function?")));
+    QVERIFY(prompts.asked.first().endsWith(
+        QStringLiteral(": 1. Delete it and give those buttons their factory function?")));
     QVERIFY(MacroFiles(j.rig.paths()).exists(name));
 
     // Confirmed: the button gets its factory function back, on the page too.

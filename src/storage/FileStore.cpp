@@ -1,0 +1,543 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/FileStore.h"
+
+#include "storage/FileLimits.h"
+#include "storage/StorageLog.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMutex>
+#include <QSaveFile>
+#include <QSet>
+#include <QWaitCondition>
+
+#include <chrono>
+#include <cstdlib>
+#include <deque>
+#include <thread>
+
+namespace {
+
+// Larger files are not ours: they are replaced, never merged into a save.
+constexpr qint64 kMaxStoredFileBytes = FileLimits::kMaxFileBytes;
+
+enum class Kind
+{
+    Edit,
+    Copy,
+    Rename,
+    Remove
+};
+
+struct Step
+{
+    Kind kind = Kind::Edit;
+    QString path; // the file edited, copied, renamed or removed
+    QString to;   // the copy's or the new name's path
+    FileStore::Edit change;
+    quint64 number = 0;
+};
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("FileStore", text);
+}
+
+bool involves(const Step& step, const QString& path)
+{
+    return step.path == path || step.to == path;
+}
+
+// What a stored file may be: a regular file, not a link to one.
+QString refusal(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return tr("%1 is a link; the program neither reads nor writes through links.").arg(path);
+    if (info.exists() && !info.isFile())
+        return tr("%1 is not a regular file.").arg(path);
+    return QString();
+}
+
+// A test runs the program with this set to N to stop it dead after N
+// writes to disk, as a crash or a pulled plug would.
+int stopAfterWrites()
+{
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("MOUSECFG_STOP_AFTER_WRITES", &ok);
+    return ok ? n : -1;
+}
+
+} // namespace
+
+class FileStore::Private
+{
+public:
+    Private(FileStore& owner, const QString& lockPath)
+        : q(owner), lockPath(lockPath), lock(lockPath), locking(!lockPath.isEmpty())
+    {
+        lock.setStaleLockTime(60000);
+    }
+
+    FileStore& q;
+    const QString lockPath;
+    QLockFile lock;
+    const bool locking; // files outside the configuration folder share no lock
+    QMutex lockMutex;   // guards holds
+    int holds = 0;
+
+    QMutex runMutex;      // one read-modify-write of this store's files at a time
+    mutable QMutex mutex; // guards everything below
+    QWaitCondition wake;
+    QWaitCondition progressed;
+    std::deque<Step> queue;
+    quint64 nextNumber = 1;
+    quint64 doneNumber = 0; // every step up to this one has been tried
+    int intervalMs = 0;
+    bool kicked = false;
+    bool stopping = false;
+    QDeadlineTimer due;
+    StorageResult lastFailures = StorageResult::success();
+    QSet<QString> reported; // "path\nmessage" told already
+    Sink sink = FileStore::atomicSink();
+    std::thread writer;
+    int writesLeft = stopAfterWrites();
+
+    bool holdLock();
+    void releaseLock();
+    QByteArray diskText(const QString& path, qint64 maxBytes, QString* error) const;
+    StorageResult run(std::deque<Step>& steps);
+    StorageResult write(const QString& path, const std::vector<FileStore::Edit>& edits);
+    StorageResult fileStep(const Step& step);
+    StorageResult apply(Step step);
+    void writerLoop();
+    void countWrite();
+};
+
+bool FileStore::Private::holdLock()
+{
+    QMutexLocker locker(&lockMutex);
+    if (holds++ > 0 || !locking)
+        return true;
+    if (QDir().mkpath(QFileInfo(lockPath).absolutePath()) && lock.tryLock(30000))
+        return true;
+    qCWarning(lcStorage) << "the configuration folder's lock was not free; writing without it";
+    return false;
+}
+
+// Also after a holdLock() that found the lock taken.
+void FileStore::Private::releaseLock()
+{
+    QMutexLocker locker(&lockMutex);
+    if (--holds == 0 && lock.isLocked())
+        lock.unlock();
+}
+
+QByteArray FileStore::Private::diskText(const QString& path, qint64 maxBytes, QString* error) const
+{
+    const QString refused = refusal(path);
+    if (!refused.isEmpty()) {
+        if (error)
+            *error = refused;
+        return QByteArray();
+    }
+    QFile file(path);
+    if (!file.exists())
+        return QByteArray();
+    if (file.size() > maxBytes) {
+        if (error)
+            *error = tr("%1 is larger than any file of the program.").arg(path);
+        return QByteArray();
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = tr("%1 cannot be read.").arg(path);
+        return QByteArray();
+    }
+    const QByteArray text = file.read(maxBytes + 1);
+    if (text.size() > maxBytes) {
+        if (error)
+            *error = tr("%1 is larger than any file of the program.").arg(path);
+        return QByteArray();
+    }
+    return text;
+}
+
+void FileStore::Private::countWrite()
+{
+    if (writesLeft > 0 && --writesLeft == 0)
+        std::_Exit(86);
+}
+
+// The edits of one file, applied to what it holds, written once if the text
+// changes.
+StorageResult FileStore::Private::write(const QString& path, const std::vector<FileStore::Edit>& edits)
+{
+    const QString refused = refusal(path);
+    if (!refused.isEmpty())
+        return StorageResult::failure(tr("Could not save %1: %2").arg(path, refused));
+    // A file too large to be ours is replaced, not merged into what is saved.
+    QString error;
+    const QByteArray current = diskText(path, kMaxStoredFileBytes, &error);
+    QByteArray text = current;
+    for (const FileStore::Edit& edit : edits)
+        text = edit(text);
+    if (text == current && QFileInfo::exists(path))
+        return StorageResult::success();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return StorageResult::failure(tr("Could not save %1: its folder cannot be created.").arg(path));
+    if (!sink(path, text, &error))
+        return StorageResult::failure(tr("Could not save %1: %2").arg(path, error));
+    countWrite();
+    return StorageResult::success();
+}
+
+StorageResult FileStore::Private::fileStep(const Step& step)
+{
+    // A copy's source may be a file of the user's that a link leads to.
+    const QString refused = (step.kind == Kind::Copy ? QString() : refusal(step.path)) + refusal(step.to);
+    if (!refused.isEmpty())
+        return StorageResult::failure(refused);
+    bool done = false;
+    switch (step.kind) {
+    case Kind::Copy:
+        done = !QFileInfo::exists(step.to) && QDir().mkpath(QFileInfo(step.to).absolutePath()) &&
+               QFile::copy(step.path, step.to);
+        if (!done)
+            return StorageResult::failure(tr("Could not copy %1 to %2.").arg(step.path, step.to));
+        break;
+    case Kind::Rename:
+        done = !QFileInfo::exists(step.to) && QFile::rename(step.path, step.to);
+        if (!done)
+            return StorageResult::failure(tr("Could not rename %1.").arg(step.path));
+        break;
+    case Kind::Remove:
+        if (QFileInfo::exists(step.path) && !QFile::remove(step.path))
+            return StorageResult::failure(tr("Could not delete %1.").arg(step.path));
+        break;
+    case Kind::Edit:
+        break;
+    }
+    countWrite();
+    return StorageResult::success();
+}
+
+// Makes the steps in order, stopping at the first that fails: a later step
+// may rely on it (a slot name on the profile file written before it). Left
+// in `steps`: what failed and what follows it. Edits of one file that follow
+// one another, with no step on that file between, are written together.
+StorageResult FileStore::Private::run(std::deque<Step>& steps)
+{
+    QMutexLocker running(&runMutex);
+    holdLock();
+    StorageResult result = StorageResult::success();
+    while (!steps.empty()) {
+        const Step step = steps.front();
+        if (step.kind != Kind::Edit) {
+            result = fileStep(step);
+            if (!result.isOk())
+                break;
+            steps.pop_front();
+            continue;
+        }
+        std::vector<FileStore::Edit> edits;
+        std::vector<size_t> taken;
+        for (size_t i = 0; i < steps.size(); ++i) {
+            if (!involves(steps[i], step.path))
+                continue;
+            if (steps[i].kind != Kind::Edit)
+                break;
+            edits.push_back(steps[i].change);
+            taken.push_back(i);
+        }
+        result = write(step.path, edits);
+        if (!result.isOk())
+            break;
+        for (auto i = taken.rbegin(); i != taken.rend(); ++i)
+            steps.erase(steps.begin() + std::ptrdiff_t(*i));
+    }
+    releaseLock();
+    return result;
+}
+
+// Write-through: one step, now, on the caller's thread.
+StorageResult FileStore::Private::apply(Step step)
+{
+    std::deque<Step> steps{std::move(step)};
+    return run(steps);
+}
+
+// Writes the queue once it is an interval old, or at once when asked.
+void FileStore::Private::writerLoop()
+{
+    QMutexLocker locker(&mutex);
+    for (;;) {
+        if (queue.empty()) {
+            if (stopping)
+                break;
+            kicked = false;
+            wake.wait(&mutex);
+            due = QDeadlineTimer(intervalMs);
+            continue;
+        }
+        if (!kicked && !stopping && !due.hasExpired()) {
+            wake.wait(&mutex, due);
+            continue;
+        }
+        kicked = false;
+        std::deque<Step> batch;
+        batch.swap(queue);
+        const quint64 last = batch.back().number;
+        locker.unlock();
+        const StorageResult result = run(batch);
+        locker.relock();
+        // What failed goes back before whatever was queued meanwhile.
+        for (auto it = batch.rbegin(); it != batch.rend(); ++it)
+            queue.push_front(*it);
+        doneNumber = last;
+        lastFailures = result;
+        if (!result.isOk()) {
+            const QString path = queue.front().path;
+            const QString key = path + QLatin1Char('\n') + result.errorMessage();
+            if (!reported.contains(key)) {
+                reported.insert(key);
+                QMetaObject::invokeMethod(&q, [this, path, message = result.errorMessage()] {
+                    Q_EMIT q.writeFailed(path, message);
+                });
+            }
+        } else {
+            reported.clear();
+        }
+        progressed.wakeAll();
+        // After a failure, the next try comes an interval later; at the end,
+        // what cannot be written is given up (the caller was told).
+        if (!result.isOk() && stopping)
+            break;
+        due = QDeadlineTimer(intervalMs);
+    }
+}
+
+FileStore::FileStore(const QString& lockFile) : d(std::make_unique<Private>(*this, lockFile)) {}
+
+FileStore::~FileStore()
+{
+    setWriteBehind(0);
+}
+
+void FileStore::setWriteBehind(int intervalMs)
+{
+    if (intervalMs > 0) {
+        QMutexLocker locker(&d->mutex);
+        d->intervalMs = intervalMs;
+        if (!d->writer.joinable())
+            d->writer = std::thread([this] { d->writerLoop(); });
+        return;
+    }
+    {
+        QMutexLocker locker(&d->mutex);
+        if (!d->writer.joinable())
+            return;
+        d->stopping = true;
+        d->kicked = true;
+        d->wake.wakeAll();
+    }
+    d->writer.join();
+    QMutexLocker locker(&d->mutex);
+    d->writer = std::thread();
+    d->stopping = false;
+    d->intervalMs = 0;
+}
+
+bool FileStore::isWriteBehind() const
+{
+    QMutexLocker locker(&d->mutex);
+    return d->writer.joinable();
+}
+
+void FileStore::setSink(Sink sink)
+{
+    QMutexLocker locker(&d->mutex);
+    d->sink = std::move(sink);
+}
+
+FileStore::Sink FileStore::atomicSink()
+{
+    return [](const QString& path, const QByteArray& bytes, QString* error) {
+        // Unbuffered: a write the disk refuses fails here, so that commit()
+        // never puts a short file in place of the old one.
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() &&
+            file.commit())
+            return true;
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    };
+}
+
+QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
+{
+    std::vector<Edit> edits;
+    bool moving = false;
+    {
+        QMutexLocker locker(&d->mutex);
+        for (const Step& step : d->queue) {
+            if (!involves(step, path))
+                continue;
+            if (step.kind == Kind::Edit)
+                edits.push_back(step.change);
+            else
+                moving = true;
+        }
+    }
+    if (moving) {
+        (void)flush();
+        return read(path, maxBytes, error);
+    }
+    QString refused;
+    QByteArray text = d->diskText(path, maxBytes, &refused);
+    if (!refused.isEmpty()) {
+        if (error)
+            *error = refused;
+        return QByteArray();
+    }
+    for (const Edit& edit : edits)
+        text = edit(text);
+    if (text.size() > maxBytes) {
+        if (error)
+            *error = tr("%1 is larger than any file of the program.").arg(path);
+        return QByteArray();
+    }
+    return text;
+}
+
+bool FileStore::exists(const QString& path)
+{
+    bool edited = false;
+    bool moving = false;
+    {
+        QMutexLocker locker(&d->mutex);
+        for (const Step& step : d->queue) {
+            if (involves(step, path))
+                (step.kind == Kind::Edit ? edited : moving) = true;
+        }
+    }
+    if (moving)
+        (void)flush();
+    return edited || QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
+
+StorageResult FileStore::edit(const QString& path, const Edit& change)
+{
+    Step step;
+    step.kind = Kind::Edit;
+    step.path = path;
+    step.change = change;
+    QMutexLocker locker(&d->mutex);
+    step.number = d->nextNumber++;
+    if (!d->writer.joinable()) {
+        locker.unlock();
+        return d->apply(step);
+    }
+    // A link or a folder in place of the file is refused now, where the
+    // caller can tell the user.
+    const QString refused = refusal(path);
+    if (!refused.isEmpty())
+        return StorageResult::failure(refused);
+    d->queue.push_back(step);
+    d->wake.wakeAll();
+    return StorageResult::success();
+}
+
+namespace {
+
+Step fileStepOf(Kind kind, const QString& path, const QString& to = QString())
+{
+    Step step;
+    step.kind = kind;
+    step.path = path;
+    step.to = to;
+    return step;
+}
+
+} // namespace
+
+StorageResult FileStore::copy(const QString& from, const QString& to)
+{
+    Step step = fileStepOf(Kind::Copy, from, to);
+    QMutexLocker locker(&d->mutex);
+    step.number = d->nextNumber++;
+    if (!d->writer.joinable()) {
+        locker.unlock();
+        return d->apply(step);
+    }
+    d->queue.push_back(step);
+    d->wake.wakeAll();
+    return StorageResult::success();
+}
+
+StorageResult FileStore::rename(const QString& from, const QString& to)
+{
+    Step step = fileStepOf(Kind::Rename, from, to);
+    QMutexLocker locker(&d->mutex);
+    step.number = d->nextNumber++;
+    if (!d->writer.joinable()) {
+        locker.unlock();
+        return d->apply(step);
+    }
+    d->queue.push_back(step);
+    d->wake.wakeAll();
+    return StorageResult::success();
+}
+
+StorageResult FileStore::remove(const QString& path)
+{
+    Step step = fileStepOf(Kind::Remove, path);
+    QMutexLocker locker(&d->mutex);
+    step.number = d->nextNumber++;
+    if (!d->writer.joinable()) {
+        locker.unlock();
+        return d->apply(step);
+    }
+    d->queue.push_back(step);
+    d->wake.wakeAll();
+    return StorageResult::success();
+}
+
+StorageResult FileStore::flush()
+{
+    QMutexLocker locker(&d->mutex);
+    if (!d->writer.joinable() || d->queue.empty())
+        return StorageResult::success();
+    const quint64 wanted = d->queue.back().number;
+    d->kicked = true;
+    d->wake.wakeAll();
+    while (d->doneNumber < wanted && d->writer.joinable())
+        d->progressed.wait(&d->mutex);
+    return d->lastFailures;
+}
+
+void FileStore::flushSoon()
+{
+    QMutexLocker locker(&d->mutex);
+    d->kicked = true;
+    d->wake.wakeAll();
+}
+
+bool FileStore::hasPending() const
+{
+    QMutexLocker locker(&d->mutex);
+    return !d->queue.empty();
+}
+
+FileStore::Hold::Hold(FileStore& store) : m_store(store), m_held(store.d->holdLock()) {}
+
+FileStore::Hold::~Hold()
+{
+    m_store.d->releaseLock();
+}
