@@ -24,6 +24,7 @@
 #include "platform/DeviceNotifier.h"
 #include "platform/PlatformServices.h"
 #include "storage/AppConfig.h"
+#include "storage/FileStore.h"
 #include "storage/ProfileSetStore.h"
 #include "storage/ProfileWorkspace.h"
 #include "widgets/KitStyle.h"
@@ -42,7 +43,9 @@
 
 namespace {
 const QSize kDesignSize(999, 640);
-}
+// How long a change may wait in memory before it is written.
+constexpr int kWriteBehindMs = 1000;
+} // namespace
 
 MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
     : QWidget(parent), m_setup(setup), m_ui(setup.ui),
@@ -69,6 +72,7 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
     m_discovery = new DeviceDiscovery(*m_session, *m_config, this);
     m_discovery->setObjectName(QStringLiteral("deviceDiscovery"));
     m_warning = new DisconnectWarning(m_ui, m_setup.paths, *m_discovery, m_session->link(), this);
+    keepFilesBehind();
     registerDeviceNotifications();
     initDevices();
     buildControls();
@@ -88,8 +92,23 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
 }
 
 // The session stops the poll before it closes the interfaces and releases
-// the HID library; it goes with the window's children.
-MousecfgWidget::~MousecfgWidget() = default;
+// the HID library; it goes with the window's children. What the store has
+// not written yet is written now.
+MousecfgWidget::~MousecfgWidget()
+{
+    m_setup.paths.store().setWriteBehind(0);
+}
+
+// The window's writes (a battery level, the stage the mouse runs, a slot
+// name) go to disk on the store's writer thread, never on this one; a write
+// that fails is told once per file and reason.
+void MousecfgWidget::keepFilesBehind()
+{
+    FileStore& store = m_setup.paths.store();
+    store.setWriteBehind(kWriteBehindMs);
+    connect(&store, &FileStore::writeFailed, this,
+            [this](const QString&, const QString& message) { m_prompts.tell(message); });
+}
 
 int MousecfgWidget::presentModelCount() const
 {
@@ -341,6 +360,8 @@ void MousecfgWidget::writeDefaultProfile()
 // The part of a re-initialisation that concerns what the window shows.
 void MousecfgWidget::reinitialise()
 {
+    // A mouse came or went: what waits to be written goes now.
+    m_setup.paths.store().flushSoon();
     readModelDescription();
     m_pages->reinitialise();
     m_lightingPreview->reload();

@@ -90,6 +90,7 @@ private:
     void applyScale(const QScreen* screen, bool centre);
     void followScreen();
     void registerDeviceNotifications();
+    void keepFilesBehind();
     void initDevices();
     void buildControls();
     void loadProfiles();

@@ -95,12 +95,14 @@ public:
     QWaitCondition wake;
     QWaitCondition progressed;
     std::deque<Step> queue;
+    std::deque<Step> inFlight; // the steps the writer is making now
     quint64 nextNumber = 1;
     quint64 doneNumber = 0; // every step up to this one has been tried
     int intervalMs = 0;
     bool kicked = false;
     bool stopping = false;
     QDeadlineTimer due;
+    int flushers = 0; // threads waiting in flush()
     StorageResult lastFailures = StorageResult::success();
     QSet<QString> reported; // "path\nmessage" told already
     Sink sink = FileStore::atomicSink();
@@ -289,12 +291,15 @@ void FileStore::Private::writerLoop()
             continue;
         }
         kicked = false;
-        std::deque<Step> batch;
-        batch.swap(queue);
+        // Readers still see the steps while they are being written: edits
+        // set what they set, so seeing one twice changes nothing.
+        inFlight.swap(queue);
+        std::deque<Step> batch = inFlight;
         const quint64 last = batch.back().number;
         locker.unlock();
         const StorageResult result = run(batch);
         locker.relock();
+        inFlight.clear();
         // What failed goes back before whatever was queued meanwhile.
         for (auto it = batch.rbegin(); it != batch.rend(); ++it)
             queue.push_front(*it);
@@ -303,12 +308,15 @@ void FileStore::Private::writerLoop()
         if (!result.isOk()) {
             const QString path = queue.front().path;
             const QString key = path + QLatin1Char('\n') + result.errorMessage();
-            if (!reported.contains(key)) {
+            // Whoever waits in flush() hears of it from there.
+            if (!reported.contains(key) && flushers == 0) {
                 reported.insert(key);
                 QMetaObject::invokeMethod(&q, [this, path, message = result.errorMessage()] {
                     Q_EMIT q.writeFailed(path, message);
                 });
             }
+            if (flushers > 0)
+                reported.insert(key);
         } else {
             reported.clear();
         }
@@ -386,13 +394,15 @@ QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
     bool moving = false;
     {
         QMutexLocker locker(&d->mutex);
-        for (const Step& step : d->queue) {
-            if (!involves(step, path))
-                continue;
-            if (step.kind == Kind::Edit)
-                edits.push_back(step.change);
-            else
-                moving = true;
+        for (const std::deque<Step>* steps : {&d->inFlight, &d->queue}) {
+            for (const Step& step : *steps) {
+                if (!involves(step, path))
+                    continue;
+                if (step.kind == Kind::Edit)
+                    edits.push_back(step.change);
+                else
+                    moving = true;
+            }
         }
     }
     if (moving) {
@@ -422,9 +432,11 @@ bool FileStore::exists(const QString& path)
     bool moving = false;
     {
         QMutexLocker locker(&d->mutex);
-        for (const Step& step : d->queue) {
-            if (involves(step, path))
-                (step.kind == Kind::Edit ? edited : moving) = true;
+        for (const std::deque<Step>* steps : {&d->inFlight, &d->queue}) {
+            for (const Step& step : *steps) {
+                if (involves(step, path))
+                    (step.kind == Kind::Edit ? edited : moving) = true;
+            }
         }
     }
     if (moving)
@@ -512,13 +524,15 @@ StorageResult FileStore::remove(const QString& path)
 StorageResult FileStore::flush()
 {
     QMutexLocker locker(&d->mutex);
-    if (!d->writer.joinable() || d->queue.empty())
+    if (!d->writer.joinable() || (d->queue.empty() && d->inFlight.empty()))
         return StorageResult::success();
-    const quint64 wanted = d->queue.back().number;
+    const quint64 wanted = (d->queue.empty() ? d->inFlight : d->queue).back().number;
     d->kicked = true;
     d->wake.wakeAll();
+    ++d->flushers;
     while (d->doneNumber < wanted && d->writer.joinable())
         d->progressed.wait(&d->mutex);
+    --d->flushers;
     return d->lastFailures;
 }
 
@@ -532,7 +546,7 @@ void FileStore::flushSoon()
 bool FileStore::hasPending() const
 {
     QMutexLocker locker(&d->mutex);
-    return !d->queue.empty();
+    return !d->queue.empty() || !d->inFlight.empty();
 }
 
 FileStore::Hold::Hold(FileStore& store) : m_store(store), m_held(store.d->holdLock()) {}

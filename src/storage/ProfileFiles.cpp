@@ -106,7 +106,30 @@ StorageResult ProfileFiles::saveNamedProfile(const ProfileData& profile, const Q
 {
     QString path;
     StorageResult result = checkedPath(name, &path);
-    return result.isOk() ? saveProfile(profile, path) : result;
+    return result.isOk() ? writeProfileFile(profile, path, false) : result;
+}
+
+StorageResult ProfileFiles::replaceProfileFile(const ProfileData& profile, const QString& path)
+{
+    return writeProfileFile(profile, path, true);
+}
+
+StorageResult ProfileFiles::writeProfileFile(const ProfileData& profile, const QString& path, bool replace)
+{
+    SettingsWriter writer(m_paths.store(), path);
+    writer.setReplacing(replace);
+    ProfileCodec::write(writer.settings(), kSection, profile, ProfileCodec::LightKeys::Included);
+    return writer.finish();
+}
+
+void ProfileFiles::readProfileFile(ProfileData& profile, const QString& path) const
+{
+    if (path.isEmpty()) {
+        loadProfile(profile, path);
+        return;
+    }
+    const IniReader file(m_paths.store(), path);
+    ProfileCodec::read(file, kSection, profile, ProfileCodec::LightKeys::Included);
 }
 
 void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) const
@@ -117,7 +140,7 @@ void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) c
     if (path.isEmpty())
         qCWarning(lcStorage) << "profile name not usable as a file name:" << name;
     const QString earlier = name.isEmpty() ? QString() : earlierInstallFile(name);
-    loadProfile(profile, earlier.isEmpty() ? path : earlier);
+    readProfileFile(profile, earlier.isEmpty() ? path : earlier);
 }
 
 QString ProfileFiles::unreadableFile(const QString& name) const

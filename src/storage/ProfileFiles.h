@@ -35,6 +35,8 @@ public:
     static void loadProfile(ProfileData& profile, const QString& path);
 
     StorageResult saveNamedProfile(const ProfileData& profile, const QString& name);
+    // The profile as the whole of the file's text (the default profile).
+    StorageResult replaceProfileFile(const ProfileData& profile, const QString& path);
     void loadNamedProfile(ProfileData& profile, const QString& name) const;
     // The file behind a profile name that is there but cannot be read (not a
     // regular file, no read permission, far too large) or that no file can
@@ -66,6 +68,10 @@ public:
 
 private:
     StorageResult checkedPath(const QString& name, QString* path) const;
+    // Through the configuration's file store: what the program wrote and
+    // has not flushed yet is what it reads.
+    StorageResult writeProfileFile(const ProfileData& profile, const QString& path, bool replace);
+    void readProfileFile(ProfileData& profile, const QString& path) const;
 
     AppPaths m_paths;
     QString m_profileDir;

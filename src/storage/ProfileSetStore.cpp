@@ -56,9 +56,11 @@ StorageResult ProfileSetStore::createMissingProfiles(ProfileSet& set)
     return result;
 }
 
+// The profiles first, then the slot names: the configuration never names a
+// profile whose file has not been written.
 StorageResult ProfileSetStore::saveSet(const ProfileSet& set)
 {
-    StorageResult result = m_config.writeSetConfig(set);
+    StorageResult result = StorageResult::success();
     for (int i = 0; i < ProfileSet::kProfiles; ++i) {
         const StorageResult saved = m_files.saveNamedProfile(set.profiles[i], set.profileNames[i]);
         if (!saved.isOk())
@@ -67,6 +69,8 @@ StorageResult ProfileSetStore::saveSet(const ProfileSet& set)
                     .arg(i + 1)
                     .arg(saved.errorMessage()));
     }
+    if (result.isOk())
+        result = m_config.writeSetConfig(set);
     return result;
 }
 
@@ -88,8 +92,7 @@ StorageResult ProfileSetStore::writeDefaultProfile()
 {
     ProfileData profile;
     ProfileDefaults::resetProfile(profile, m_product);
-    const QString path = m_files.defaultProfilePath();
-    // Replacing, not merging: nothing of an older default profile survives.
-    QFile::remove(path);
-    return ProfileFiles::saveProfile(profile, path);
+    // Replacing, not merging: nothing of an older default profile survives,
+    // and an unchanged one is not written at all.
+    return m_files.replaceProfileFile(profile, m_files.defaultProfilePath());
 }

@@ -21,9 +21,11 @@ StorageResult SettingsWriter::finish()
     // What the file holds stays, except values of types our files do not
     // hold, which the reader drops.
     const QSettings::SettingsMap changes = m_keys;
-    return m_store.edit(m_filePath, [changes](const QByteArray& current) {
+    const bool replacing = m_replacing;
+    return m_store.edit(m_filePath, [changes, replacing](const QByteArray& current) {
         QSettings::SettingsMap keys;
-        IniText::parse(current, keys);
+        if (!replacing)
+            IniText::parse(current, keys);
         for (auto it = changes.cbegin(); it != changes.cend(); ++it)
             keys.insert(it.key(), it.value());
         return IniText::serialise(keys);

@@ -29,6 +29,8 @@ public:
     void setValue(const QString& key, const QVariant& value) { m_keys.insert(key, value); }
     // The writer itself; kept so that callers read as they did with QSettings.
     SettingsWriter& settings() { return *this; }
+    // The keys set become the whole file: nothing it held before stays.
+    void setReplacing(bool replacing) { m_replacing = replacing; }
     StorageResult finish();
 
 private:
@@ -36,4 +38,5 @@ private:
     FileStore& m_store;
     QString m_filePath;
     QSettings::SettingsMap m_keys;
+    bool m_replacing = false;
 };

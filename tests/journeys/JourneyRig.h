@@ -63,9 +63,11 @@ struct JourneyRig
             return false;
         return !done.isEmpty() || done.wait(20000);
     }
-    // A key of the current profile's file.
+    // A key of the current profile's file, as the disk holds it once the
+    // window's writer has written what it holds.
     QVariant storedValue(const QString& key)
     {
+        rig.flushFiles();
         const ProfileFiles files(rig.paths(), workspace().modelName());
         return IniReader(files.profilePath(workspace().slotName(workspace().currentSlot())))
             .value(QStringLiteral("PROFILE/") + key);

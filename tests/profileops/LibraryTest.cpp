@@ -46,6 +46,7 @@ void LibraryTest::addAndCopyMakeFreshNames()
     t.ops->choose(QStringLiteral("Gaming"));
     t.ops->copy();
     QCOMPARE(t.workspace().slotName(0), QStringLiteral("Gaming copy 2"));
+    t.rig.flushFiles();
     QVERIFY(QFile::exists(t.profilePath(QStringLiteral("Gaming copy"))));
     QCOMPARE(contents(t.profilePath(QStringLiteral("Gaming copy 2"))), contents(t.profilePath("Gaming")));
     QCOMPARE(t.storedLibrary().mid(t.storedLibrary().size() - 2),
@@ -80,6 +81,7 @@ void LibraryTest::deletePicksSuccessor()
     // The entry after A is B.
     t.prompts.confirm = true;
     t.ops->remove();
+    t.rig.flushFiles();
     QVERIFY(!QFile::exists(t.profilePath(QStringLiteral("A"))));
     QCOMPARE(t.workspace().slotName(0), QStringLiteral("B"));
     QVERIFY(!t.storedLibrary().contains(QStringLiteral("A")));
@@ -137,6 +139,7 @@ void LibraryTest::renameChecksNames()
     const QStringList before = QDir(t.profileDir()).entryList(QDir::Files);
 
     t.ops->rename(name);
+    t.rig.flushFiles();
     if (accepted) {
         QVERIFY(t.prompts.told.isEmpty());
         QVERIFY(!QFile::exists(t.profilePath(QStringLiteral("Mine"))));

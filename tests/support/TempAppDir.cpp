@@ -22,7 +22,7 @@ void copyTree(const QString& from, const QString& to)
 
 } // namespace
 
-TempAppDir::TempAppDir(bool withData)
+TempAppDir::TempAppDir(bool withData) : m_paths(m_dir.path())
 {
     if (!withData || !m_dir.isValid())
         return;

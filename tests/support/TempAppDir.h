@@ -18,7 +18,9 @@ public:
 
     bool isValid() const { return m_dir.isValid(); }
     QString path() const { return m_dir.path(); }
-    AppPaths paths() const { return AppPaths(m_dir.path()); }
+    // The same paths, and so the same file store, every time: what the
+    // window has written and not flushed yet is what the test reads too.
+    AppPaths paths() const { return m_paths; }
 
     // Writes a file below the directory (creating folders); returns its path.
     QString writeFile(const QString& relativePath, const QByteArray& contents) const;
@@ -27,4 +29,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    AppPaths m_paths;
 };

@@ -4,6 +4,7 @@
 #include "app/DeviceDiscovery.h"
 #include "app/VirtualDeviceNotifier.h"
 #include "device/DeviceSession.h"
+#include "storage/FileStore.h"
 #include "storage/ProfileWorkspace.h"
 
 namespace {
@@ -61,7 +62,14 @@ MousecfgWidget& WindowRig::open()
                                   std::make_unique<VirtualDeviceNotifier>(*m_devices.virtualMouse), nullptr,
                                   m_windowPrompts ? nullptr : &m_prompts});
     m_window = std::make_unique<MousecfgWidget>(*m_setup);
+    // What start-up wrote is on disk before the test looks.
+    flushFiles();
     return *m_window;
+}
+
+void WindowRig::flushFiles()
+{
+    (void)m_dir.paths().store().flush();
 }
 
 DeviceDiscovery& WindowRig::discovery() const

@@ -41,6 +41,8 @@ public:
     // Answers the window's questions unless useWindowPrompts() was called.
     ScriptedPrompts& prompts() { return m_prompts; }
     MousecfgWidget& window() { return *m_window; }
+    // Waits until the window's file writer has written what it holds.
+    void flushFiles();
     void close() { m_window.reset(); }
 
     VirtualMouse& mouse() { return *m_devices.virtualMouse; }
