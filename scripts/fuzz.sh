@@ -47,9 +47,10 @@ for binary in "$build"/fuzz-targets/fuzz_*; do
     mkdir -p "$corpus" "$build/findings/$target"
     cp "$here/fuzz/corpus/$target/"* "$corpus/" 2>/dev/null || true
     log=$build/findings/$target.log
-    # A hang of 10 s on one input counts as a finding; inputs stay small
-    # enough that a run tries many of them.
-    if "$binary" -max_total_time="$seconds" -timeout=10 -max_len=16384 -detect_leaks=0 -print_final_stats=1 \
+    # A hang of 10 s on one input counts as a finding, and so does a run past
+    # 512 MB. Inputs reach 1 MB: enough to cross every limit of the readers
+    # (line, key and section lengths, key count).
+    if "$binary" -max_total_time="$seconds" -timeout=10 -max_len=1048576 -rss_limit_mb=512 -detect_leaks=0 -print_final_stats=1 \
         -artifact_prefix="$build/findings/$target/" "$corpus" >"$log" 2>&1; then
         result=0
     else

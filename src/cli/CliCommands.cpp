@@ -16,6 +16,7 @@
 #include "platform/PointerSpeed.h"
 #include "protocol/SensorTables.h"
 #include "storage/AppConfig.h"
+#include "storage/FileStore.h"
 #include "storage/ModelDescription.h"
 #include "storage/ProfileSetStore.h"
 #include "storage/ProfileWorkspace.h"
@@ -88,8 +89,8 @@ void applyPointerSpeed(CliSession& session, const ProfileWorkspace& workspace, c
     const int speed = change.pointerSpeed.value_or(0);
     if (!workspace.unreadableFiles().isEmpty() || speed < PointerSpeed::kMinimum ||
         speed > PointerSpeed::kMaximum) {
-        qDebug("pointer speed of profile %d not applied: %d is not a stored speed", workspace.currentSlot() + 1,
-               speed);
+        qDebug("pointer speed of profile %d not applied: %d is not a stored speed",
+               workspace.currentSlot() + 1, speed);
         return;
     }
     if (session.virtualMouse()) {
@@ -176,6 +177,9 @@ int apply(CliSession& session, const CliOptions&)
     const AppPaths& paths = session.paths();
     if (!configurationReadable(paths))
         return ExitNoInput;
+    // From reading the set to saving it, no other process writes between:
+    // a rename in the window waits and then lands on what this saved.
+    const FileStore::Hold hold(paths.store());
     AppConfig config(paths);
     ApplyJob job;
     job.paths = paths;
@@ -228,6 +232,7 @@ int selectProfile(CliSession& session, const CliOptions& options)
         return result;
     }
     // The stored current profile follows the mouse, as in the window.
+    const FileStore::Hold hold(session.paths().store());
     ProfileWorkspace workspace(session.paths());
     workspace.setModelName(AppConfig(session.paths()).profileModelName());
     const StorageResult loaded = workspace.load();

@@ -15,8 +15,6 @@
 #include <QSet>
 #include <QWaitCondition>
 
-#include <chrono>
-#include <cstdlib>
 #include <deque>
 #include <thread>
 
@@ -63,15 +61,6 @@ QString refusal(const QString& path)
     return QString();
 }
 
-// A test runs the program with this set to N to stop it dead after N
-// writes to disk, as a crash or a pulled plug would.
-int stopAfterWrites()
-{
-    bool ok = false;
-    const int n = qEnvironmentVariableIntValue("MOUSECFG_STOP_AFTER_WRITES", &ok);
-    return ok ? n : -1;
-}
-
 } // namespace
 
 class FileStore::Private
@@ -102,12 +91,13 @@ public:
     bool kicked = false;
     bool stopping = false;
     QDeadlineTimer due;
-    int flushers = 0; // threads waiting in flush()
+    int flushers = 0;    // threads waiting in flush()
+    quint64 batches = 0; // batches the writer has finished
     StorageResult lastFailures = StorageResult::success();
     QSet<QString> reported; // "path\nmessage" told already
     Sink sink = FileStore::atomicSink();
     std::thread writer;
-    int writesLeft = stopAfterWrites();
+    int stepsLeft = -1; // steps until the store stops as if the process ended; -1: no end
 
     bool holdLock();
     void releaseLock();
@@ -117,7 +107,7 @@ public:
     StorageResult fileStep(const Step& step);
     StorageResult apply(Step step);
     void writerLoop();
-    void countWrite();
+    bool mayStep();
 };
 
 bool FileStore::Private::holdLock()
@@ -169,10 +159,15 @@ QByteArray FileStore::Private::diskText(const QString& path, qint64 maxBytes, QS
     return text;
 }
 
-void FileStore::Private::countWrite()
+// True while the store may make one more step.
+bool FileStore::Private::mayStep()
 {
-    if (writesLeft > 0 && --writesLeft == 0)
-        std::_Exit(86);
+    QMutexLocker locker(&mutex);
+    if (stepsLeft == 0)
+        return false;
+    if (stepsLeft > 0)
+        --stepsLeft;
+    return true;
 }
 
 // The edits of one file, applied to what it holds, written once if the text
@@ -194,7 +189,6 @@ StorageResult FileStore::Private::write(const QString& path, const std::vector<F
         return StorageResult::failure(tr("Could not save %1: its folder cannot be created.").arg(path));
     if (!sink(path, text, &error))
         return StorageResult::failure(tr("Could not save %1: %2").arg(path, error));
-    countWrite();
     return StorageResult::success();
 }
 
@@ -224,7 +218,6 @@ StorageResult FileStore::Private::fileStep(const Step& step)
     case Kind::Edit:
         break;
     }
-    countWrite();
     return StorageResult::success();
 }
 
@@ -237,7 +230,7 @@ StorageResult FileStore::Private::run(std::deque<Step>& steps)
     QMutexLocker running(&runMutex);
     holdLock();
     StorageResult result = StorageResult::success();
-    while (!steps.empty()) {
+    while (!steps.empty() && mayStep()) {
         const Step step = steps.front();
         if (step.kind != Kind::Edit) {
             result = fileStep(step);
@@ -304,6 +297,7 @@ void FileStore::Private::writerLoop()
         for (auto it = batch.rbegin(); it != batch.rend(); ++it)
             queue.push_front(*it);
         doneNumber = last;
+        ++batches;
         lastFailures = result;
         if (!result.isOk()) {
             const QString path = queue.front().path;
@@ -322,8 +316,9 @@ void FileStore::Private::writerLoop()
         }
         progressed.wakeAll();
         // After a failure, the next try comes an interval later; at the end,
-        // what cannot be written is given up (the caller was told).
-        if (!result.isOk() && stopping)
+        // what cannot be written is given up (the caller was told), and so is
+        // what a store stopped by stopAfterSteps() holds.
+        if (stopping && (!result.isOk() || stepsLeft == 0))
             break;
         due = QDeadlineTimer(intervalMs);
     }
@@ -405,9 +400,16 @@ QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
             }
         }
     }
+    // A copy, rename or removal to come: wait for it, then read what the
+    // disk holds (also when it could not be made).
     if (moving) {
         (void)flush();
-        return read(path, maxBytes, error);
+        edits.clear();
+        QMutexLocker locker(&d->mutex);
+        for (const std::deque<Step>* steps : {&d->inFlight, &d->queue})
+            for (const Step& step : *steps)
+                if (step.kind == Kind::Edit && involves(step, path))
+                    edits.push_back(step.change);
     }
     QString refused;
     QByteArray text = d->diskText(path, maxBytes, &refused);
@@ -527,13 +529,22 @@ StorageResult FileStore::flush()
     if (!d->writer.joinable() || (d->queue.empty() && d->inFlight.empty()))
         return StorageResult::success();
     const quint64 wanted = (d->queue.empty() ? d->inFlight : d->queue).back().number;
+    // A batch that begins after this call: steps that failed before are
+    // tried again, not reported from the last try.
+    const quint64 seen = d->batches;
     d->kicked = true;
     d->wake.wakeAll();
     ++d->flushers;
-    while (d->doneNumber < wanted && d->writer.joinable())
+    while ((d->batches <= seen || d->doneNumber < wanted) && d->writer.joinable())
         d->progressed.wait(&d->mutex);
     --d->flushers;
     return d->lastFailures;
+}
+
+void FileStore::stopAfterSteps(int steps)
+{
+    QMutexLocker locker(&d->mutex);
+    d->stepsLeft = steps;
 }
 
 void FileStore::flushSoon()

@@ -65,6 +65,10 @@ public:
     // Asks the writer to write what is queued now (replug, apply), not to wait.
     void flushSoon();
     bool hasPending() const;
+    // Makes at most this many more steps and then none, keeping the rest
+    // queued: the disk is left as an end of the process at that moment
+    // would leave it (tests of what a crash leaves behind).
+    void stopAfterSteps(int steps);
 
     // Holds the lock of the folder across processes for as long as it lives.
     class Hold

@@ -122,37 +122,40 @@ StorageResult ProfileFiles::writeProfileFile(const ProfileData& profile, const Q
     return writer.finish();
 }
 
-void ProfileFiles::readProfileFile(ProfileData& profile, const QString& path) const
+QString ProfileFiles::readProfileFile(ProfileData& profile, const QString& path) const
 {
     if (path.isEmpty()) {
         loadProfile(profile, path);
-        return;
+        return QString();
     }
     const IniReader file(m_paths.store(), path);
     ProfileCodec::read(file, kSection, profile, ProfileCodec::LightKeys::Included);
+    if (!file.error().isEmpty())
+        qCWarning(lcStorage).noquote() << file.error();
+    return file.error();
 }
 
-void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) const
+QString ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) const
 {
     // Earlier installs saved a slot without a name as ".prof"; it still
     // loads, although no new file of that name is written.
     const QString path = name.isEmpty() ? m_profileDir + QLatin1Char('/') + kExtension : profilePath(name);
-    if (path.isEmpty())
+    if (path.isEmpty()) {
         qCWarning(lcStorage) << "profile name not usable as a file name:" << name;
+        loadProfile(profile, path);
+        return m_profileDir + QLatin1Char('/') + name + kExtension;
+    }
     const QString earlier = name.isEmpty() ? QString() : earlierInstallFile(name);
-    readProfileFile(profile, earlier.isEmpty() ? path : earlier);
+    const QString read = earlier.isEmpty() ? path : earlier;
+    const QString error = readProfileFile(profile, read);
+    // A slot without a name reads as defaults whatever lies there.
+    return error.isEmpty() || name.isEmpty() ? QString() : read;
 }
 
 QString ProfileFiles::unreadableFile(const QString& name) const
 {
-    if (name.isEmpty())
-        return QString();
-    const QString path = profilePath(name);
-    if (path.isEmpty())
-        return m_profileDir + QLatin1Char('/') + name + kExtension;
-    const QFileInfo info(path);
-    const bool readable = !info.exists() || (IniFile::isReadable(path) && info.isReadable());
-    return readable ? QString() : path;
+    ProfileData scratch;
+    return loadNamedProfile(scratch, name);
 }
 
 StorageResult ProfileFiles::writeStoredDpi(const QString& name, quint8 dpi)

@@ -37,11 +37,13 @@ public:
     StorageResult saveNamedProfile(const ProfileData& profile, const QString& name);
     // The profile as the whole of the file's text (the default profile).
     StorageResult replaceProfileFile(const ProfileData& profile, const QString& path);
-    void loadNamedProfile(ProfileData& profile, const QString& name) const;
-    // The file behind a profile name that is there but cannot be read (not a
-    // regular file, no read permission, far too large) or that no file can
-    // have (an unsafe name); empty when the name loads as it should, a
-    // missing file included.
+    // Loads the named profile. Returns the file behind the name when it is
+    // there but cannot be read (not a regular file, a link, no read
+    // permission, beyond the file limits) or when no file can have the name
+    // (an unsafe name): the record then holds defaults. Empty when the name
+    // loads as it should, a missing file included.
+    QString loadNamedProfile(ProfileData& profile, const QString& name) const;
+    // What loadNamedProfile() would return.
     QString unreadableFile(const QString& name) const;
     // Stores the active DPI stage the mouse reported into the named profile.
     StorageResult writeStoredDpi(const QString& name, quint8 dpi);
@@ -71,7 +73,8 @@ private:
     // Through the configuration's file store: what the program wrote and
     // has not flushed yet is what it reads.
     StorageResult writeProfileFile(const ProfileData& profile, const QString& path, bool replace);
-    void readProfileFile(ProfileData& profile, const QString& path) const;
+    // The reason the file could not be read, or empty.
+    QString readProfileFile(ProfileData& profile, const QString& path) const;
 
     AppPaths m_paths;
     QString m_profileDir;

@@ -17,8 +17,7 @@ QStringList ProfileSetStore::loadSet(ProfileSet& set) const
     m_config.readSetConfig(set);
     QStringList unreadable;
     for (int i = 0; i < ProfileSet::kProfiles; ++i) {
-        m_files.loadNamedProfile(set.profiles[i], set.profileNames[i]);
-        const QString file = m_files.unreadableFile(set.profileNames[i]);
+        const QString file = m_files.loadNamedProfile(set.profiles[i], set.profileNames[i]);
         if (!file.isEmpty())
             unreadable.append(file);
     }
