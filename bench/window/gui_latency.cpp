@@ -29,6 +29,76 @@ constexpr int kRates[] = {1, 2, 4, 8};
 
 void discardMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
 
+QString eventName(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::Timer:
+        return QStringLiteral("timer");
+    case QEvent::MetaCall:
+        return QStringLiteral("queued call");
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        return QStringLiteral("click");
+    case QEvent::Paint:
+        return QStringLiteral("paint");
+    default:
+        return QStringLiteral("event %1").arg(int(type));
+    }
+}
+
+// An event the event loop took more than a frame to deliver: what it was
+// and to whom. Only the outermost delivery counts (a dialog's own loop runs
+// inside one).
+struct Stall
+{
+    double ms;
+    QString what;
+};
+
+QString describe(const QObject* receiver, const QEvent* event)
+{
+    QString name = receiver ? QLatin1String(receiver->metaObject()->className()) : QStringLiteral("?");
+    if (receiver && !receiver->objectName().isEmpty())
+        name += QLatin1Char(' ') + receiver->objectName();
+    for (const QObject* up = receiver ? receiver->parent() : nullptr; up && name.size() < 120;
+         up = up->parent())
+        if (!up->objectName().isEmpty()) {
+            name += QStringLiteral(" in ") + up->objectName();
+            break;
+        }
+    return QStringLiteral("%1 to %2").arg(eventName(event->type()), name);
+}
+
+class TimedApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        if (m_depth++ > 0 || !m_recording) {
+            const bool done = QApplication::notify(receiver, event);
+            --m_depth;
+            return done;
+        }
+        QElapsedTimer timer;
+        timer.start();
+        const QString what = describe(receiver, event);
+        const bool done = QApplication::notify(receiver, event);
+        const double ms = timer.nsecsElapsed() / 1e6;
+        --m_depth;
+        if (ms > 16)
+            m_stalls.append({ms, what});
+        return done;
+    }
+    void record(bool on) { m_recording = on; }
+    const QVector<Stall>& stalls() const { return m_stalls; }
+
+private:
+    int m_depth = 0;
+    bool m_recording = false;
+    QVector<Stall> m_stalls;
+};
+
 void chooseLanguage(WindowRig& rig, int index)
 {
     if (auto* button = rig.find<OakPushButton>(QStringLiteral("languageButton")))
@@ -108,7 +178,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TimedApplication app(argc, argv);
     qInstallMessageHandler(discardMessage);
     QTextStream out(stdout);
 
@@ -119,6 +189,7 @@ int main(int argc, char** argv)
 
     LatencyProbe probe;
     probe.start();
+    app.record(true);
     QVector<QPair<double, int>> slowest;
     for (int i = 0; i < kReports; ++i) {
         QElapsedTimer stepTimer;
@@ -132,8 +203,11 @@ int main(int argc, char** argv)
         out << QString::asprintf("  slow step %d: %.2f ms\n", slowest[i].second, slowest[i].first);
     QTest::qWait(600); // the replug's pause and the poll's restart
     probe.stop();
+    app.record(false);
 
     out << "scripted session: " << probe.delaysUs().size() << " probe firings\n";
+    for (const Stall& stall : app.stalls())
+        out << QString::asprintf("  stall %.1f ms: ", stall.ms) << stall.what << "\n";
     out << QString::asprintf(
         "  event-loop delay: worst %.2f ms, 99th percentile %.2f ms (goal: under 16 ms)\n",
         probe.worstUs() / 1000.0, probe.percentileUs(99) / 1000.0);

@@ -5,17 +5,21 @@
 #include "storage/StorageLog.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QMutex>
 #include <QSaveFile>
 #include <QSet>
 #include <QWaitCondition>
 
+#include <algorithm>
 #include <deque>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -79,6 +83,24 @@ public:
     QMutex lockMutex;   // guards holds
     int holds = 0;
 
+    // The text a read last found for a file, the queued edits in it, and
+    // the disk's size and time then: the next read of it starts there.
+    struct Cached
+    {
+        QByteArray text;
+        quint64 upTo = 0;
+        bool exists = false;
+        qint64 size = -1;
+        QDateTime modified;
+        bool matches(const QFileInfo& info) const;
+        void takeStat(const QFileInfo& info);
+    };
+    struct Pending;
+    Pending pendingFor(const QString& path, quint64 cachedUpTo) const;
+    void noteWritten(const QString& path, const QByteArray& text, quint64 upTo);
+    void forget(const QString& path);
+    QHash<QString, Cached> cache; // guarded by mutex
+
     QMutex runMutex;      // one read-modify-write of this store's files at a time
     mutable QMutex mutex; // guards everything below
     QWaitCondition wake;
@@ -103,7 +125,7 @@ public:
     void releaseLock();
     QByteArray diskText(const QString& path, qint64 maxBytes, QString* error) const;
     StorageResult run(std::deque<Step>& steps);
-    StorageResult write(const QString& path, const std::vector<FileStore::Edit>& edits);
+    StorageResult write(const QString& path, const std::vector<FileStore::Edit>& edits, quint64 upTo);
     StorageResult fileStep(const Step& step);
     StorageResult apply(Step step);
     void writerLoop();
@@ -159,6 +181,26 @@ QByteArray FileStore::Private::diskText(const QString& path, qint64 maxBytes, QS
     return text;
 }
 
+// The disk now holds what the store wrote, the edits up to `upTo` in it:
+// the next read starts there and applies the edits queued since.
+void FileStore::Private::noteWritten(const QString& path, const QByteArray& text, quint64 upTo)
+{
+    Cached written;
+    written.text = text;
+    written.upTo = upTo;
+    written.takeStat(QFileInfo(path));
+    QMutexLocker locker(&mutex);
+    cache.insert(path, written);
+}
+
+void FileStore::Private::forget(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    QMutexLocker locker(&mutex);
+    cache.remove(path);
+}
+
 // True while the store may make one more step.
 bool FileStore::Private::mayStep()
 {
@@ -172,7 +214,8 @@ bool FileStore::Private::mayStep()
 
 // The edits of one file, applied to what it holds, written once if the text
 // changes.
-StorageResult FileStore::Private::write(const QString& path, const std::vector<FileStore::Edit>& edits)
+StorageResult FileStore::Private::write(const QString& path, const std::vector<FileStore::Edit>& edits,
+                                        quint64 upTo)
 {
     const QString refused = refusal(path);
     if (!refused.isEmpty())
@@ -183,18 +226,23 @@ StorageResult FileStore::Private::write(const QString& path, const std::vector<F
     QByteArray text = current;
     for (const FileStore::Edit& edit : edits)
         text = edit(text);
-    if (text == current && QFileInfo::exists(path))
+    if (text == current && QFileInfo::exists(path)) {
+        noteWritten(path, text, upTo);
         return StorageResult::success();
+    }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return StorageResult::failure(tr("Could not save %1: its folder cannot be created.").arg(path));
     if (!sink(path, text, &error))
         return StorageResult::failure(tr("Could not save %1: %2").arg(path, error));
+    noteWritten(path, text, upTo);
     return StorageResult::success();
 }
 
 StorageResult FileStore::Private::fileStep(const Step& step)
 {
     // A copy's source may be a file of the user's that a link leads to.
+    forget(step.path);
+    forget(step.to);
     const QString refused = (step.kind == Kind::Copy ? QString() : refusal(step.path)) + refusal(step.to);
     if (!refused.isEmpty())
         return StorageResult::failure(refused);
@@ -241,6 +289,7 @@ StorageResult FileStore::Private::run(std::deque<Step>& steps)
         }
         std::vector<FileStore::Edit> edits;
         std::vector<size_t> taken;
+        quint64 upTo = 0;
         for (size_t i = 0; i < steps.size(); ++i) {
             if (!involves(steps[i], step.path))
                 continue;
@@ -248,8 +297,9 @@ StorageResult FileStore::Private::run(std::deque<Step>& steps)
                 break;
             edits.push_back(steps[i].change);
             taken.push_back(i);
+            upTo = std::max(upTo, steps[i].number);
         }
-        result = write(step.path, edits);
+        result = write(step.path, edits, upTo);
         if (!result.isOk())
             break;
         for (auto i = taken.rbegin(); i != taken.rend(); ++i)
@@ -383,48 +433,97 @@ FileStore::Sink FileStore::atomicSink()
     };
 }
 
+// Edits of one file waiting in the queue, all of them and those after the
+// last one a cached text holds; whether a copy, rename or removal waits.
+struct FileStore::Private::Pending
+{
+    std::vector<Edit> all;
+    std::vector<Edit> newer;
+    quint64 last = 0;
+    bool moving = false;
+};
+
+FileStore::Private::Pending FileStore::Private::pendingFor(const QString& path, quint64 cachedUpTo) const
+{
+    Pending pending;
+    for (const std::deque<Step>* steps : {&inFlight, &queue}) {
+        for (const Step& step : *steps) {
+            if (!involves(step, path))
+                continue;
+            if (step.kind != Kind::Edit) {
+                pending.moving = true;
+                continue;
+            }
+            pending.all.push_back(step.change);
+            if (step.number > cachedUpTo)
+                pending.newer.push_back(step.change);
+            pending.last = std::max(pending.last, step.number);
+        }
+    }
+    return pending;
+}
+
+// What the disk holds now, as far as a cache can tell: a file another
+// process rewrote has another size or time.
+bool FileStore::Private::Cached::matches(const QFileInfo& info) const
+{
+    return exists == info.exists() && (!exists || (size == info.size() && modified == info.lastModified()));
+}
+
+void FileStore::Private::Cached::takeStat(const QFileInfo& info)
+{
+    exists = info.exists();
+    size = exists ? info.size() : -1;
+    modified = exists ? info.lastModified() : QDateTime();
+}
+
 QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
 {
-    std::vector<Edit> edits;
-    bool moving = false;
+    Private::Pending pending;
+    std::optional<Private::Cached> cached;
     {
         QMutexLocker locker(&d->mutex);
-        for (const std::deque<Step>* steps : {&d->inFlight, &d->queue}) {
-            for (const Step& step : *steps) {
-                if (!involves(step, path))
-                    continue;
-                if (step.kind == Kind::Edit)
-                    edits.push_back(step.change);
-                else
-                    moving = true;
-            }
-        }
+        if (d->cache.contains(path))
+            cached = d->cache.value(path);
+        pending = d->pendingFor(path, cached ? cached->upTo : 0);
     }
     // A copy, rename or removal to come: wait for it, then read what the
     // disk holds (also when it could not be made).
-    if (moving) {
+    if (pending.moving) {
         (void)flush();
-        edits.clear();
+        cached.reset();
         QMutexLocker locker(&d->mutex);
-        for (const std::deque<Step>* steps : {&d->inFlight, &d->queue})
-            for (const Step& step : *steps)
-                if (step.kind == Kind::Edit && involves(step, path))
-                    edits.push_back(step.change);
+        d->cache.remove(path);
+        pending = d->pendingFor(path, 0);
     }
-    QString refused;
-    QByteArray text = d->diskText(path, maxBytes, &refused);
-    if (!refused.isEmpty()) {
-        if (error)
-            *error = refused;
-        return QByteArray();
+    const QFileInfo info(path);
+    QByteArray text;
+    std::vector<Edit>* edits = &pending.all;
+    if (cached && cached->matches(info) && refusal(path).isEmpty()) {
+        text = cached->text;
+        edits = &pending.newer;
+    } else {
+        QString refused;
+        text = d->diskText(path, maxBytes, &refused);
+        if (!refused.isEmpty()) {
+            if (error)
+                *error = refused;
+            return QByteArray();
+        }
     }
-    for (const Edit& edit : edits)
+    for (const Edit& edit : *edits)
         text = edit(text);
     if (text.size() > maxBytes) {
         if (error)
             *error = tr("%1 is larger than any file of the program.").arg(path);
         return QByteArray();
     }
+    Private::Cached updated;
+    updated.text = text;
+    updated.upTo = std::max(pending.last, cached ? cached->upTo : 0);
+    updated.takeStat(info);
+    QMutexLocker locker(&d->mutex);
+    d->cache.insert(path, updated);
     return text;
 }
 

@@ -148,3 +148,27 @@ void StoreTest::aHeldLockKeepsTheOtherWriterOut()
     QCOMPARE(IniReader(app.paths().configFile()).value(QStringLiteral("Config/ProfileID")).toInt(), 2);
     store.setWriteBehind(0);
 }
+
+// A store keeps what it read, and still sees what another process wrote
+// since; its own queued writes stay on top.
+void StoreTest::readsFollowWhatOthersWrite()
+{
+    TempAppDir app;
+    const AppPaths other(app.path());
+    AppConfig ours(app.paths());
+    QVERIFY(ours.setProfileId(1).isOk());
+    QCOMPARE(ours.profileId(), 1);
+    // (Each write changes the file's size: two writes within one
+    // millisecond could otherwise look alike to the cache.)
+    QVERIFY(AppConfig(other).setProfileId(13).isOk());
+    QCOMPARE(ours.profileId(), 13);
+    app.paths().store().setWriteBehind(60000);
+    QVERIFY(ours.setBattery(42).isOk());
+    QVERIFY(AppConfig(other).setProfileId(4).isOk());
+    QCOMPARE(ours.profileId(), 4);
+    QCOMPARE(ours.battery(), 42);
+    QVERIFY(app.paths().store().flush().isOk());
+    QCOMPARE(AppConfig(other).battery(), 42);
+    QCOMPARE(AppConfig(other).profileId(), 4);
+    app.paths().store().setWriteBehind(0);
+}

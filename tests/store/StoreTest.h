@@ -14,4 +14,5 @@ private Q_SLOTS:
     void unchangedTextIsNotWritten();
     void failedWritesStayQueuedAndAreToldOnce();
     void aHeldLockKeepsTheOtherWriterOut();
+    void readsFollowWhatOthersWrite();
 };
