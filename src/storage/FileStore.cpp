@@ -130,6 +130,7 @@ public:
     StorageResult apply(Step step);
     void writerLoop();
     bool mayStep();
+    void enqueue(const Step& step);
 };
 
 bool FileStore::Private::holdLock()
@@ -316,6 +317,15 @@ StorageResult FileStore::Private::apply(Step step)
     return run(steps);
 }
 
+// Queues a step (the mutex held); the first of a batch starts the interval.
+void FileStore::Private::enqueue(const Step& step)
+{
+    if (queue.empty())
+        due = QDeadlineTimer(intervalMs);
+    queue.push_back(step);
+    wake.wakeAll();
+}
+
 // Writes the queue once it is an interval old, or at once when asked.
 void FileStore::Private::writerLoop()
 {
@@ -326,7 +336,6 @@ void FileStore::Private::writerLoop()
                 break;
             kicked = false;
             wake.wait(&mutex);
-            due = QDeadlineTimer(intervalMs);
             continue;
         }
         if (!kicked && !stopping && !due.hasExpired()) {
@@ -562,8 +571,7 @@ StorageResult FileStore::edit(const QString& path, const Edit& change)
     const QString refused = refusal(path);
     if (!refused.isEmpty())
         return StorageResult::failure(refused);
-    d->queue.push_back(step);
-    d->wake.wakeAll();
+    d->enqueue(step);
     return StorageResult::success();
 }
 
@@ -589,8 +597,7 @@ StorageResult FileStore::copy(const QString& from, const QString& to)
         locker.unlock();
         return d->apply(step);
     }
-    d->queue.push_back(step);
-    d->wake.wakeAll();
+    d->enqueue(step);
     return StorageResult::success();
 }
 
@@ -603,8 +610,7 @@ StorageResult FileStore::rename(const QString& from, const QString& to)
         locker.unlock();
         return d->apply(step);
     }
-    d->queue.push_back(step);
-    d->wake.wakeAll();
+    d->enqueue(step);
     return StorageResult::success();
 }
 
@@ -617,8 +623,7 @@ StorageResult FileStore::remove(const QString& path)
         locker.unlock();
         return d->apply(step);
     }
-    d->queue.push_back(step);
-    d->wake.wakeAll();
+    d->enqueue(step);
     return StorageResult::success();
 }
 
