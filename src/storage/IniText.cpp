@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/IniText.h"
+#include "storage/IniSyntax.h"
 
 #include "storage/IniValue.h"
 #include "storage/StorageLog.h"
@@ -347,6 +348,31 @@ bool parse(const QByteArray& text, QSettings::SettingsMap& settings)
     if (!ok)
         qCWarning(lcStorage) << "skipped lines that are neither a section nor a key";
     return ok;
+}
+
+} // namespace IniText
+
+namespace IniText {
+
+QString sectionPrefix(const QByteArray& text, int from, int to)
+{
+    // Only the line itself is searched for its "]".
+    const QByteArray line = QByteArray::fromRawData(text.constData() + from, to - from);
+    Line bounds;
+    bounds.end = line.size();
+    bool ok = true;
+    return sectionOf(line, bounds, ok);
+}
+
+QString keyName(const QByteArray& text, int from, int to)
+{
+    return unescapeKey(text, from, to);
+}
+
+QVariant value(const QByteArray& text, int from, int to)
+{
+    const QStringList elements = ValueReader(text, from, to).read();
+    return elements.size() > 1 ? IniValue::decodeList(elements) : IniValue::decode(elements.first());
 }
 
 } // namespace IniText

@@ -5,6 +5,7 @@
 #include "storage/IniReader.h"
 #include "storage/IniText.h"
 #include "storage/StorageLog.h"
+#include "storage/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,8 +25,7 @@ namespace {
 
 QMutex& fileLock()
 {
-    static QMutex lock;
-    return lock;
+    return TextFile::writeLock();
 }
 
 } // namespace
