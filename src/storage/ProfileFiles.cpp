@@ -5,16 +5,20 @@
 #include "storage/FileNames.h"
 #include "storage/IniFile.h"
 #include "storage/IniReader.h"
+#include "storage/KeptKeys.h"
 #include "storage/ProfileCodec.h"
 #include "storage/ProfileData.h"
+#include "storage/ProfileText.h"
 #include "storage/SettingsValues.h"
 #include "storage/SettingsWriter.h"
 #include "storage/StorageLog.h"
+#include "storage/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutexLocker>
 
 namespace {
 
@@ -84,21 +88,33 @@ StorageResult ProfileFiles::checkedPath(const QString& name, QString* path) cons
 
 StorageResult ProfileFiles::saveProfile(const ProfileData& profile, const QString& path)
 {
-    SettingsWriter writer(path);
-    ProfileCodec::write(writer.settings(), kSection, profile, ProfileCodec::LightKeys::Included);
-    return writer.finish();
+    // The keys of the file that the record has no field for are written back
+    // as they are; a file that cannot be read has none to keep.
+    const QMutexLocker locker(&TextFile::writeLock());
+    QByteArray text;
+    KeptKeys kept;
+    if (TextFile::read(path, text).isOk())
+        (void)ProfileText::read(text, kSection, ProfileCodec::LightKeys::Included, nullptr, &kept);
+    return TextFile::replace(path,
+                             ProfileText::write(profile, kSection, ProfileCodec::LightKeys::Included, kept));
+}
+
+StorageResult ProfileFiles::readProfile(ProfileData& profile, const QString& path)
+{
+    QByteArray text;
+    StorageResult result = path.isEmpty() ? StorageResult::success() : TextFile::read(path, text);
+    const ProfileText::Refusal refusal =
+        ProfileText::read(text, kSection, ProfileCodec::LightKeys::Included, &profile, nullptr);
+    if (refusal != ProfileText::Refusal::None) {
+        result = StorageResult::failure(TextFile::cannotRead(path, ProfileText::refusalText(refusal)));
+        qCWarning(lcStorage).noquote() << result.errorMessage();
+    }
+    return result;
 }
 
 void ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 {
-    if (path.isEmpty()) {
-        profile = ProfileData();
-        profile.LedMoveOFF = 255;
-        profile.LedSleepTime = 1;
-        return;
-    }
-    const IniReader file(path);
-    ProfileCodec::read(file, kSection, profile, ProfileCodec::LightKeys::Included);
+    (void)readProfile(profile, path);
 }
 
 StorageResult ProfileFiles::saveNamedProfile(const ProfileData& profile, const QString& name)
@@ -108,15 +124,37 @@ StorageResult ProfileFiles::saveNamedProfile(const ProfileData& profile, const Q
     return result.isOk() ? saveProfile(profile, path) : result;
 }
 
-void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) const
+QString ProfileFiles::namedFile(const QString& name) const
+{
+    return m_profileDir + QLatin1Char('/') + name + kExtension;
+}
+
+StorageResult ProfileFiles::readNamedProfile(ProfileData& profile, const QString& name) const
 {
     // Earlier installs saved a slot without a name as ".prof"; it still
     // loads, although no new file of that name is written.
-    const QString path = name.isEmpty() ? m_profileDir + QLatin1Char('/') + kExtension : profilePath(name);
-    if (path.isEmpty())
+    if (name.isEmpty()) {
+        loadProfile(profile, namedFile(name));
+        return StorageResult::success();
+    }
+    const QString path = profilePath(name);
+    if (path.isEmpty()) {
         qCWarning(lcStorage) << "profile name not usable as a file name:" << name;
-    const QString earlier = name.isEmpty() ? QString() : earlierInstallFile(name);
-    loadProfile(profile, earlier.isEmpty() ? path : earlier);
+        loadProfile(profile, QString());
+        return StorageResult::failure(TextFile::cannotRead(
+            namedFile(name), QCoreApplication::translate("ProfileFiles", "no file can have that name.")));
+    }
+    const QString earlier = earlierInstallFile(name);
+    if (!earlier.isEmpty()) {
+        loadProfile(profile, earlier);
+        return StorageResult::success();
+    }
+    return readProfile(profile, path);
+}
+
+void ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) const
+{
+    (void)readNamedProfile(profile, name);
 }
 
 QString ProfileFiles::unreadableFile(const QString& name) const
@@ -125,10 +163,13 @@ QString ProfileFiles::unreadableFile(const QString& name) const
         return QString();
     const QString path = profilePath(name);
     if (path.isEmpty())
-        return m_profileDir + QLatin1Char('/') + name + kExtension;
-    const QFileInfo info(path);
-    const bool readable = !info.exists() || (IniFile::isReadable(path) && info.isReadable());
-    return readable ? QString() : path;
+        return namedFile(name);
+    QByteArray text;
+    if (!TextFile::read(path, text).isOk())
+        return path;
+    const ProfileText::Refusal refusal =
+        ProfileText::read(text, kSection, ProfileCodec::LightKeys::Included, nullptr, nullptr);
+    return refusal == ProfileText::Refusal::None ? QString() : path;
 }
 
 StorageResult ProfileFiles::writeStoredDpi(const QString& name, quint8 dpi)

@@ -30,17 +30,27 @@ public:
 
     // Section "PROFILE" of any file: every field, the light-off and sleep-time
     // keys included. A missing file or key reads as 0, empty text or an
-    // invalid colour, except LedMoveOFF 255 and LedSleepTime 1.
+    // invalid colour, except LedMoveOFF 255 and LedSleepTime 1. A save keeps
+    // the keys of the file that are no field of the record.
     static StorageResult saveProfile(const ProfileData& profile, const QString& path);
+    // Fails, naming the file and why, when the file is there but cannot be
+    // read (see unreadableFile); the record then holds the defaults.
+    static StorageResult readProfile(ProfileData& profile, const QString& path);
+    // readProfile for callers that go by unreadableFile().
     static void loadProfile(ProfileData& profile, const QString& path);
 
     StorageResult saveNamedProfile(const ProfileData& profile, const QString& name);
+    // Reads the file once; fails exactly when unreadableFile(name) names a
+    // file, which namedFile(name) then is.
+    StorageResult readNamedProfile(ProfileData& profile, const QString& name) const;
     void loadNamedProfile(ProfileData& profile, const QString& name) const;
     // The file behind a profile name that is there but cannot be read (not a
-    // regular file, no read permission, far too large) or that no file can
-    // have (an unsafe name); empty when the name loads as it should, a
-    // missing file included.
+    // regular file, no read permission, past the limits of FileLimits) or
+    // that no file can have (an unsafe name); empty when the name loads as
+    // it should, a missing file included.
     QString unreadableFile(const QString& name) const;
+    // "<profile folder>/<name>.prof", whether or not the name is safe.
+    QString namedFile(const QString& name) const;
     // Stores the active DPI stage the mouse reported into the named profile.
     StorageResult writeStoredDpi(const QString& name, quint8 dpi);
 

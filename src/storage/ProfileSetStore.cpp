@@ -17,10 +17,8 @@ QStringList ProfileSetStore::loadSet(ProfileSet& set) const
     m_config.readSetConfig(set);
     QStringList unreadable;
     for (int i = 0; i < ProfileSet::kProfiles; ++i) {
-        m_files.loadNamedProfile(set.profiles[i], set.profileNames[i]);
-        const QString file = m_files.unreadableFile(set.profileNames[i]);
-        if (!file.isEmpty())
-            unreadable.append(file);
+        if (!m_files.readNamedProfile(set.profiles[i], set.profileNames[i]).isOk())
+            unreadable.append(m_files.namedFile(set.profileNames[i]));
     }
     return unreadable;
 }
