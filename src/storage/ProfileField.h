@@ -56,6 +56,11 @@ struct ProfileField
 
     // The two keys that configuration files do not carry.
     bool isLightKey() const { return kind == LedMoveOff || kind == LedSleepTime; }
+    // Text and colour fields, whose values are never plain numbers.
+    bool storesText() const
+    {
+        return kind == MacroName || kind == LedColour || kind == ProfileName || kind == ProfilePath;
+    }
     // What a missing key reads as: 255 and 1 for the light keys, else 0.
     quint8 missingByte() const { return kind == LedMoveOff ? 255 : kind == LedSleepTime ? 1 : 0; }
 };

@@ -70,10 +70,8 @@ struct Assign
     {
         field = value ? quint32(textValue(*value).toLongLong()) : quint32(number);
     }
-    void operator()(QString& field) const
-    {
-        field = value ? textValue(*value).toString() : QString::number(number);
-    }
+    // Text and colours always come with their value (storesText()).
+    void operator()(QString& field) const { field = textValue(*value).toString(); }
     void operator()(QColor& field) const
     {
         if (value && value->userType() == QMetaType::QColor)
@@ -288,9 +286,7 @@ void Reader::assign(ProfileField field, const ProfileLineSplitter::Line& line)
     assign.missing = field.missingByte();
     const char* begin = m_text.constData() + line.equals + 1;
     const char* end = m_text.constData() + line.end;
-    const bool textField = field.kind == ProfileField::MacroName || field.kind == ProfileField::LedColour ||
-                           field.kind == ProfileField::ProfileName || field.kind == ProfileField::ProfilePath;
-    if (!textField && plainNumber(begin, end, assign.number)) {
+    if (!field.storesText() && plainNumber(begin, end, assign.number)) {
         visitField(*m_record, field, assign);
         return;
     }
