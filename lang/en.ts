@@ -1319,6 +1319,10 @@
         <source>Could not delete %1.</source>
         <translation>Could not delete %1.</translation>
     </message>
+    <message>
+        <source>no file can have that name.</source>
+        <translation>no file can have that name.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileOperations</name>
@@ -1400,6 +1404,25 @@
     <message>
         <source>The profile file %1 cannot be read.</source>
         <translation>The profile file %1 cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileText</name>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>it is larger than %1 MB.</translation>
+    </message>
+    <message>
+        <source>a line of it is longer than %1 bytes.</source>
+        <translation>a line of it is longer than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>a key or section name in it is longer than %1 bytes.</source>
+        <translation>a key or section name in it is longer than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 keys.</source>
+        <translation>it holds more than %1 keys.</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1522,25 @@
     <message>
         <source>Changes not applied yet</source>
         <translation>Changes not applied yet</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>it is not a regular file.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>it is larger than %1 MB.</translation>
+    </message>
+    <message>
+        <source>it cannot be opened.</source>
+        <translation>it cannot be opened.</translation>
     </message>
 </context>
 <context>

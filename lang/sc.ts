@@ -1319,6 +1319,10 @@
         <source>Could not delete %1.</source>
         <translation>无法删除 %1。</translation>
     </message>
+    <message>
+        <source>no file can have that name.</source>
+        <translation>没有文件可以使用这个名称。</translation>
+    </message>
 </context>
 <context>
     <name>ProfileOperations</name>
@@ -1400,6 +1404,25 @@
     <message>
         <source>The profile file %1 cannot be read.</source>
         <translation>无法读取配置文件 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileText</name>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>它大于 %1 MB。</translation>
+    </message>
+    <message>
+        <source>a line of it is longer than %1 bytes.</source>
+        <translation>其中一行超过 %1 字节。</translation>
+    </message>
+    <message>
+        <source>a key or section name in it is longer than %1 bytes.</source>
+        <translation>其中的键名或节名超过 %1 字节。</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 keys.</source>
+        <translation>它包含的键超过 %1 个。</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1522,25 @@
     <message>
         <source>Changes not applied yet</source>
         <translation>有尚未应用的更改</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>它大于 %1 MB。</translation>
+    </message>
+    <message>
+        <source>it cannot be opened.</source>
+        <translation>无法打开它。</translation>
     </message>
 </context>
 <context>

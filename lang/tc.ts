@@ -1319,6 +1319,10 @@
         <source>Could not delete %1.</source>
         <translation>無法刪除 %1。</translation>
     </message>
+    <message>
+        <source>no file can have that name.</source>
+        <translation>沒有檔案可以使用這個名稱。</translation>
+    </message>
 </context>
 <context>
     <name>ProfileOperations</name>
@@ -1400,6 +1404,25 @@
     <message>
         <source>The profile file %1 cannot be read.</source>
         <translation>無法讀取設定檔 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileText</name>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>它大於 %1 MB。</translation>
+    </message>
+    <message>
+        <source>a line of it is longer than %1 bytes.</source>
+        <translation>其中一行超過 %1 位元組。</translation>
+    </message>
+    <message>
+        <source>a key or section name in it is longer than %1 bytes.</source>
+        <translation>其中的鍵名或節名超過 %1 位元組。</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 keys.</source>
+        <translation>它包含的鍵超過 %1 個。</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1522,25 @@
     <message>
         <source>Changes not applied yet</source>
         <translation>有尚未套用的變更</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>無法讀取檔案 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>它不是一般檔案。</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB.</source>
+        <translation>它大於 %1 MB。</translation>
+    </message>
+    <message>
+        <source>it cannot be opened.</source>
+        <translation>無法開啟它。</translation>
     </message>
 </context>
 <context>

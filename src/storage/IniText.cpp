@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/IniText.h"
+#include "storage/IniSyntax.h"
 
 #include "storage/FileLimits.h"
 #include "storage/IniValue.h"
@@ -7,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -295,8 +298,11 @@ private:
 
 QString sectionOf(const QByteArray& text, const Line& line, bool& ok)
 {
-    int close = text.indexOf(']', line.start);
-    if (close == -1 || close >= line.end) {
+    // Within the line: a search of the whole text for each unclosed "["
+    // would take time growing with the square of the file.
+    const char* begin = text.constData();
+    int close = int(std::find(begin + line.start, begin + line.end, ']') - begin);
+    if (close >= line.end) {
         ok = false;
         close = line.end;
     }
@@ -357,17 +363,42 @@ bool parse(const QByteArray& text, QSettings::SettingsMap& settings, QString* re
             section = sectionOf(text, line, ok);
         } else if (line.equals == -1) {
             ok = false;
-        } else if (line.equals - line.start > kMaxKeyBytes) {
+        } else if (line.equals - line.start > kMaxNameBytes) {
             return refuse("The file holds a key longer than any of the program's.");
         } else {
             readKey(text, line, section, settings);
-            if (settings.size() > kMaxKeys)
+            if (settings.size() > kMaxIniFileKeys)
                 return refuse("The file holds more keys than any file of the program.");
         }
     }
     if (!ok)
         qCWarning(lcStorage) << "skipped lines that are neither a section nor a key";
     return ok;
+}
+
+} // namespace IniText
+
+namespace IniText {
+
+QString sectionPrefix(const QByteArray& text, int from, int to)
+{
+    // Only the line itself is searched for its "]".
+    const QByteArray line = QByteArray::fromRawData(text.constData() + from, to - from);
+    Line bounds;
+    bounds.end = line.size();
+    bool ok = true;
+    return sectionOf(line, bounds, ok);
+}
+
+QString keyName(const QByteArray& text, int from, int to)
+{
+    return unescapeKey(text, from, to);
+}
+
+QVariant value(const QByteArray& text, int from, int to)
+{
+    const QStringList elements = ValueReader(text, from, to).read();
+    return elements.size() > 1 ? IniValue::decodeList(elements) : IniValue::decode(elements.first());
 }
 
 } // namespace IniText

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/IniSyntax.h"
 #include "storage/IniText.h"
 
 #include "storage/IniValue.h"
@@ -143,6 +144,20 @@ QByteArray serialise(const QSettings::SettingsMap& settings)
         }
     }
     return text;
+}
+
+} // namespace IniText
+
+namespace IniText {
+
+QByteArray escapedKey(const QString& key)
+{
+    return escapeKey(key);
+}
+
+bool appendValue(const QVariant& value, QByteArray& out)
+{
+    return ::appendValue(value, out);
 }
 
 } // namespace IniText

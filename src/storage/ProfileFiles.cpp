@@ -2,12 +2,15 @@
 #include "storage/ProfileFiles.h"
 
 #include "storage/FileCopy.h"
+#include "storage/FileLimits.h"
 #include "storage/FileNames.h"
 #include "storage/FileStore.h"
 #include "storage/IniFile.h"
 #include "storage/IniReader.h"
+#include "storage/KeptKeys.h"
 #include "storage/ProfileCodec.h"
 #include "storage/ProfileData.h"
+#include "storage/ProfileText.h"
 #include "storage/SettingsValues.h"
 #include "storage/SettingsWriter.h"
 #include "storage/StorageLog.h"
@@ -22,6 +25,36 @@ namespace {
 const QString kSection = QStringLiteral("PROFILE");
 const QString kExtension = QStringLiteral(".prof");
 const QString kMarkerKey = QStringLiteral("MouseName/Name");
+
+constexpr ProfileCodec::LightKeys kLights = ProfileCodec::LightKeys::Included;
+
+// The record as the file's text; with replace the file holds nothing else,
+// without it the keys the record has no field for stay.
+FileStore::Edit profileEdit(const ProfileData& profile, bool replace)
+{
+    return [profile, replace](const QByteArray& current) {
+        KeptKeys kept;
+        if (!replace)
+            (void)ProfileText::read(current, kSection, kLights, nullptr, &kept);
+        return ProfileText::write(profile, kSection, kLights, kept);
+    };
+}
+
+// Reads the text into the record (defaults when it cannot be read); the
+// failure names the file and why.
+StorageResult readText(const QByteArray& text, const QString& error, const QString& path,
+                       ProfileData& profile)
+{
+    const ProfileText::Refusal refusal = ProfileText::read(text, kSection, kLights, &profile, nullptr);
+    QString reason = error;
+    if (reason.isEmpty() && refusal != ProfileText::Refusal::None)
+        reason = QCoreApplication::translate("ProfileFiles", "The file %1 cannot be read: %2")
+                     .arg(path, ProfileText::refusalText(refusal));
+    if (reason.isEmpty())
+        return StorageResult::success();
+    qCWarning(lcStorage).noquote() << reason;
+    return StorageResult::failure(reason);
+}
 
 StorageResult copyFailed(const QString& source, const QString& target)
 {
@@ -85,21 +118,21 @@ StorageResult ProfileFiles::checkedPath(const QString& name, QString* path) cons
 
 StorageResult ProfileFiles::saveProfile(const ProfileData& profile, const QString& path)
 {
-    SettingsWriter writer(path);
-    ProfileCodec::write(writer.settings(), kSection, profile, ProfileCodec::LightKeys::Included);
-    return writer.finish();
+    FileStore store;
+    return store.edit(path, profileEdit(profile, false));
+}
+
+StorageResult ProfileFiles::readProfile(ProfileData& profile, const QString& path)
+{
+    QString error;
+    const QByteArray text =
+        path.isEmpty() ? QByteArray() : FileStore().read(path, FileLimits::kMaxFileBytes, &error);
+    return readText(text, error, path, profile);
 }
 
 void ProfileFiles::loadProfile(ProfileData& profile, const QString& path)
 {
-    if (path.isEmpty()) {
-        profile = ProfileData();
-        profile.LedMoveOFF = 255;
-        profile.LedSleepTime = 1;
-        return;
-    }
-    const IniReader file(path);
-    ProfileCodec::read(file, kSection, profile, ProfileCodec::LightKeys::Included);
+    (void)readProfile(profile, path);
 }
 
 StorageResult ProfileFiles::saveNamedProfile(const ProfileData& profile, const QString& name)
@@ -116,23 +149,15 @@ StorageResult ProfileFiles::replaceProfileFile(const ProfileData& profile, const
 
 StorageResult ProfileFiles::writeProfileFile(const ProfileData& profile, const QString& path, bool replace)
 {
-    SettingsWriter writer(m_paths.store(), path);
-    writer.setReplacing(replace);
-    ProfileCodec::write(writer.settings(), kSection, profile, ProfileCodec::LightKeys::Included);
-    return writer.finish();
+    return m_paths.store().edit(path, profileEdit(profile, replace));
 }
 
 QString ProfileFiles::readProfileFile(ProfileData& profile, const QString& path) const
 {
-    if (path.isEmpty()) {
-        loadProfile(profile, path);
-        return QString();
-    }
-    const IniReader file(m_paths.store(), path);
-    ProfileCodec::read(file, kSection, profile, ProfileCodec::LightKeys::Included);
-    if (!file.error().isEmpty())
-        qCWarning(lcStorage).noquote() << file.error();
-    return file.error();
+    QString error;
+    const QByteArray text =
+        path.isEmpty() ? QByteArray() : m_paths.store().read(path, FileLimits::kMaxFileBytes, &error);
+    return readText(text, error, path, profile).errorMessage();
 }
 
 QString ProfileFiles::loadNamedProfile(ProfileData& profile, const QString& name) const
@@ -164,9 +189,15 @@ StorageResult ProfileFiles::writeStoredDpi(const QString& name, quint8 dpi)
     StorageResult result = checkedPath(name, &path);
     if (!result.isOk())
         return result;
-    SettingsWriter writer(m_paths.store(), path);
-    writer.settings().setValue(kSection + QStringLiteral("/dpi"), int(dpi));
-    return writer.finish();
+    // Only the stage changes; the rest of the file is written back as read.
+    return m_paths.store().edit(path, [dpi](const QByteArray& current) {
+        ProfileData record;
+        KeptKeys kept;
+        if (ProfileText::read(current, kSection, kLights, &record, &kept) != ProfileText::Refusal::None)
+            return current;
+        record.dpi = dpi;
+        return ProfileText::write(record, kSection, kLights, kept);
+    });
 }
 
 StorageResult ProfileFiles::writeProductMarker(const QString& productName, const QString& path)

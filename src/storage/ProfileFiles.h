@@ -32,6 +32,9 @@ public:
     // keys included. A missing file or key reads as 0, empty text or an
     // invalid colour, except LedMoveOFF 255 and LedSleepTime 1.
     static StorageResult saveProfile(const ProfileData& profile, const QString& path);
+    // Fails, naming the file and why, when the file is there but cannot be
+    // read (see loadNamedProfile); the record then holds the defaults.
+    static StorageResult readProfile(ProfileData& profile, const QString& path);
     static void loadProfile(ProfileData& profile, const QString& path);
 
     StorageResult saveNamedProfile(const ProfileData& profile, const QString& name);

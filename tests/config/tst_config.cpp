@@ -199,7 +199,7 @@ void TestConfig::hostileConfigurationLoadsSafely()
 {
     TempAppDir app(false);
     QByteArray big("[Config]\nBatteryFull=-7\nProfileID=300\nDebounce=-1\nProfile1=a, b\n[x]\n");
-    while (big.size() < 4 * 1024 * 1024)
+    while (big.size() < 2 * 1024 * 1024)
         big.append("k\\x0000=\\x0\\xffff\\0@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1\\0\\0)\n");
     app.writeFile(QStringLiteral("Configs/Config.ini"), big);
     AppConfig config(app.paths());

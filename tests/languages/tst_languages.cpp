@@ -87,7 +87,7 @@ void TestLanguages::hostileTablesLoadSafely()
     TempAppDir app;
     QByteArray contents("[FONT_LIST]\nLANGNUM=99999\nLangFile_0=../../../etc/x\nLangFile_1=en\n"
                         "FONT_SIZE_0=4294967295\nFONT_SIZE_1=-12\nFONT_SIZE_2=1e9\nLangName_2=a, b\n");
-    while (contents.size() < 4 * 1024 * 1024)
+    while (contents.size() < 2 * 1024 * 1024)
         contents.append("\x01\xfe[\\x]=\n");
     app.writeFile(QStringLiteral("Configs/Config.ini"), contents);
     app.writeFile(QStringLiteral("Configs/LangConfig.ini"), "[Config]\nLangID=@Variant(\\0\\0)\n");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/ConfigurationFile.h"
+#include "storage/FileLimits.h"
 #include "storage/ProductDescription.h"
 #include "storage/ProfileDefaults.h"
 #include "storage/ProfileFiles.h"
@@ -251,16 +252,21 @@ void TestProfiles::largeFileLoadsSafely()
     QByteArray big("[PROFILE]\ndpi=2\n");
     const QByteArray line(
         "BUTTON_INFO_0_KeyInfo_0_map=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff)xxxxxxxxxxxxxxxx\n");
-    while (big.size() < 4 * 1024 * 1024)
+    while (big.size() < 1536 * 1024)
         big.append(line);
     big.append("[other]\n");
     const ProfileData p = loadedFrom(app.writeFile(QStringLiteral("big.prof"), big));
     QCOMPARE(int(p.dpi), 2);
     QCOMPARE(int(p.buttons[0].KeyInfo[0].Map), 0);
-    // Past the size limit the file is refused whole: defaults.
-    while (big.size() < 10 * 1024 * 1024)
+
+    // Past the size limit the file is no profile of ours: refused, naming it.
+    while (big.size() <= FileLimits::kMaxFileBytes)
         big.append(line);
-    QCOMPARE(int(loadedFrom(app.writeFile(QStringLiteral("bigger.prof"), big)).dpi), 0);
+    const QString path = app.writeFile(QStringLiteral("bigger.prof"), big);
+    ProfileData refused = distinctProfile(3);
+    const StorageResult result = ProfileFiles::readProfile(refused, path);
+    QVERIFY(result.errorMessage().contains(path));
+    verifyAllDefault(refused);
 }
 
 void TestProfiles::unsafeNamesAreRefused_data()
