@@ -64,6 +64,8 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
     // Frameless before registering: changing the flags afterwards would
     // re-create the native window that the registration names.
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // The look first: each control made below is polished once, in it.
+    setStyleSheet(KitStyle::styleSheet(m_ui.themeColor(), m_ui.scale()));
     m_session = new DeviceSession(setup.devices, setup.paths, this);
     m_session->setObjectName(QStringLiteral("deviceSession"));
     m_workspace = new ProfileWorkspace(setup.paths, this);
@@ -76,19 +78,45 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
     registerDeviceNotifications();
     initDevices();
     buildControls();
+    // The language's font before the pages, which take it as they are made.
+    applyFont();
     loadProfiles();
     readPointerSpeed();
     buildPages();
     buildProfileBar();
-    writeDefaultProfile();
-    setStyleSheet(KitStyle::styleSheet(m_ui.themeColor(), m_ui.scale()));
-    createTray();
     placeControls();
     orderFocus();
     retranslate();
-    applyFont();
     refreshConnectionIndicator();
+    // What the first sight of the window does not need comes after it; a
+    // start without a mouse shows no window, only the tray.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            finishStart();
+    });
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+}
+
+// After the first paint: the tray, the default profile's file, and the
+// pages of the other tabs, one tab per turn of the event loop.
+void MousecfgWidget::finishStart()
+{
+    if (m_tray)
+        return;
+    createTray();
+    writeDefaultProfile();
+    buildPagesInSlices();
+}
+
+void MousecfgWidget::buildPagesInSlices()
+{
+    if (m_pages->buildNextTab())
+        QTimer::singleShot(0, this, &MousecfgWidget::buildPagesInSlices);
+}
+
+bool MousecfgWidget::isStartFinished() const
+{
+    return m_tray && m_pages->isComplete();
 }
 
 // The session stops the poll before it closes the interfaces and releases
@@ -122,7 +150,7 @@ int MousecfgWidget::shownTab() const
 
 QString MousecfgWidget::trayToolTip() const
 {
-    return m_tray->toolTip();
+    return m_tray ? m_tray->toolTip() : QString();
 }
 
 QString MousecfgWidget::skin(const char* name) const
@@ -418,6 +446,8 @@ void MousecfgWidget::slotWarning()
 
 void MousecfgWidget::paintEvent(QPaintEvent*)
 {
+    if (!m_tray)
+        QTimer::singleShot(0, this, &MousecfgWidget::finishStart);
     QPainter painter(this);
     const QPixmap& background = m_backgrounds.forLevel(m_ui.scale().level, size());
     if (!background.isNull()) {

@@ -53,6 +53,9 @@ public:
     // The tab shown, 0 to 3.
     int shownTab() const;
     QString trayToolTip() const;
+    // The tray is there and every tab has its pages (some of it comes after
+    // the first paint).
+    bool isStartFinished() const;
 
 public Q_SLOTS:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -90,6 +93,8 @@ private:
     void applyScale(const QScreen* screen, bool centre);
     void followScreen();
     void registerDeviceNotifications();
+    void finishStart();
+    void buildPagesInSlices();
     void keepFilesBehind();
     void initDevices();
     void buildControls();

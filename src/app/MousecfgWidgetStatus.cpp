@@ -193,7 +193,8 @@ void MousecfgWidget::retranslate()
     m_header->retranslate();
     m_tabs->retranslate();
     m_profileBar->retranslate();
-    m_tray->retranslate();
+    if (m_tray)
+        m_tray->retranslate();
     updateTray();
 }
 
@@ -201,7 +202,6 @@ void MousecfgWidget::retranslate()
 void MousecfgWidget::languageChanged()
 {
     retranslate();
-    m_session->restartPolling();
     readModelDescription();
     applyFont();
 }

@@ -6,15 +6,19 @@
 #include <QObject>
 #include <QVector>
 
+#include <array>
+
 class PageEnvironment;
 class ProfileWorkspace;
 class QWidget;
 struct ProfileData;
 struct ProfileSet;
 
-// The window's pages: created once, placed by the scale, shown by tab,
-// refreshed from the profile workspace in a fixed order. Knows pages only
-// through their contract.
+// The window's pages: created once, a tab's pages when that tab is first
+// shown (or when buildNextTab() comes to them), placed by the scale, shown
+// by tab, refreshed from the profile workspace in a fixed order. Knows
+// pages only through their contract; everything below concerns the pages
+// built so far.
 class PageHost : public QObject
 {
     Q_OBJECT
@@ -23,6 +27,10 @@ public:
 
     // Places every page at its design geometry times the current scale.
     void place();
+    // Builds the pages of the next tab without pages; false when every tab
+    // has its pages.
+    bool buildNextTab();
+    bool isComplete() const;
     // Shows the pages of one tab and hides the others. The lighting tab
     // shows the button tab on a model without lighting.
     void showTab(int tab);
@@ -43,14 +51,20 @@ public:
     const QVector<PagePlacement>& pages() const { return m_pages; }
 
 Q_SIGNALS:
+    // The pages of the tab were just built.
+    void tabBuilt(int tab);
     void pageRequested(int tab);
     void hostEnabled(bool enabled);
 
 private:
     ProfileData& recordFor(const PagePlacement& placement);
+    bool ensureTab(int tab);
+    void placePage(const PagePlacement& placement);
 
     const PageEnvironment& m_environment;
     ProfileWorkspace& m_workspace;
+    QWidget* m_window;
     QVector<PagePlacement> m_pages;
+    std::array<bool, kPageTabs> m_built{};
     int m_shownTab = -1;
 };

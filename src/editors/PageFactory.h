@@ -21,11 +21,14 @@ struct PagePlacement
     };
 
     EditorPage* page = nullptr;
-    int tab = 0;         // shown with tab 0 (lighting), 1 (buttons), 2 (DPI) or 3 (macros)
+    int tab = 0;          // shown with tab 0 (lighting), 1 (buttons), 2 (DPI) or 3 (macros)
     QRect designGeometry; // in design pixels: multiply by the scale factor
     Record record = Record::CurrentSlot;
 };
 
-// Creates every page as a child of parent, in the order the window
-// refreshes them.
-QVector<PagePlacement> createPages(const PageEnvironment& environment, QWidget* parent);
+// The tabs that have pages: 0 to kPageTabs - 1.
+constexpr int kPageTabs = 4;
+
+// Creates the pages of one tab as children of parent, in the order the
+// window refreshes them; a page created later lies over one created before.
+QVector<PagePlacement> createTabPages(const PageEnvironment& environment, QWidget* parent, int tab);

@@ -38,6 +38,13 @@ QColor colorValue(const IniReader& file, const QString& key)
 
 ProductDescription::ProductDescription(const QString& filePath) : m_filePath(filePath) {}
 
+const IniReader& ProductDescription::reader() const
+{
+    if (!m_reader)
+        m_reader = std::make_shared<const IniReader>(m_filePath);
+    return *m_reader;
+}
+
 bool ProductDescription::exists() const
 {
     return QFileInfo::exists(m_filePath);
@@ -45,29 +52,29 @@ bool ProductDescription::exists() const
 
 int ProductDescription::readInt(const char* name, int defaultValue) const
 {
-    const IniReader file(m_filePath);
+    const IniReader& file = reader();
     return intValue(file, key(name), defaultValue);
 }
 
 QString ProductDescription::productName() const
 {
-    return SettingsValues::readText(IniReader(m_filePath), key("ProductName"));
+    return SettingsValues::readText(reader(), key("ProductName"));
 }
 
 QString ProductDescription::version() const
 {
-    return SettingsValues::readText(IniReader(m_filePath), key("Version"));
+    return SettingsValues::readText(reader(), key("Version"));
 }
 
 int ProductDescription::buttonCount() const
 {
-    const IniReader file(m_filePath);
+    const IniReader& file = reader();
     return intValue(file, key("ButtonCount")) ^ intValue(file, key("MouseDpi"));
 }
 
 int ProductDescription::dpiStageCount() const
 {
-    const IniReader file(m_filePath);
+    const IniReader& file = reader();
     return intValue(file, key("ButtonCount")) ^ intValue(file, key("MouseDpi")) ^
            intValue(file, key("DPICount"));
 }
@@ -76,7 +83,7 @@ int ProductDescription::buttonSlotTable(quint8 table[16]) const
 {
     if (!exists())
         return -1;
-    const IniReader file(m_filePath);
+    const IniReader& file = reader();
     for (int n = 0; n < 16; ++n)
         table[n] = quint8(intValue(file, buttonKey(n, "Matrix")));
     return 0;
@@ -86,7 +93,7 @@ int ProductDescription::buttonPresence(qint8 table[16]) const
 {
     if (!exists())
         return -1;
-    const IniReader file(m_filePath);
+    const IniReader& file = reader();
     for (int n = 0; n < 16; ++n)
         table[n] = qint8(intValue(file, buttonKey(n, "Matrix2")));
     return intValue(file, key("ButtonCount")) ^ intValue(file, key("MouseDpi"));
@@ -135,14 +142,14 @@ int ProductDescription::french() const
 
 void ProductDescription::sleepRange(int& sleepMin, int& sleepMax) const
 {
-    const IniReader file(m_filePath);
+    const IniReader& file = reader();
     sleepMin = intValue(file, key("SleepMin"), 1);
     sleepMax = intValue(file, key("SleepMax"), 9);
 }
 
 void ProductDescription::identifiers(int& vid1, int& pid1, int& vid2, int& pid2) const
 {
-    const IniReader file(m_filePath);
+    const IniReader& file = reader();
     vid1 = intValue(file, key("vid1"), MOUSECFG_VENDOR_ID);
     pid1 = intValue(file, key("pid1"), MOUSECFG_RECEIVER_PRODUCT_ID);
     vid2 = intValue(file, key("vid2"), MOUSECFG_VENDOR_ID);
@@ -153,7 +160,7 @@ int ProductDescription::factorySensorSettings(quint8 values[7]) const
 {
     if (!exists())
         return -1;
-    const IniReader file(m_filePath);
+    const IniReader& file = reader();
     values[0] = quint8(intValue(file, key("lift")));
     values[1] = quint8(intValue(file, key("angle")));
     values[2] = quint8(intValue(file, key("butondelay"), 20));
@@ -168,7 +175,7 @@ int ProductDescription::factoryProfile(FactoryProfile& profile) const
 {
     if (!exists())
         return -1;
-    const IniReader file(m_filePath);
+    const IniReader& file = reader();
     profile.dpi = quint8(intValue(file, key("dpi")));
     for (int n = 0; n < 8; ++n)
         profile.dpiXY[n] = intValue(file, QStringLiteral("PROFILE/DPI_INFO_%1_xy").arg(n));

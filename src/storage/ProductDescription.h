@@ -5,6 +5,10 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
+
+class IniReader;
+
 // The factory profile of a model, as the product description holds it.
 struct FactoryProfile
 {
@@ -32,7 +36,7 @@ struct FactoryProfile
 };
 
 // Reads the model's product description ("DefaultProfile.bin", INI text with
-// every key in section "PROFILE"). Each accessor reads the file anew; a
+// every key in section "PROFILE"), once per object, at its first question; a
 // missing file or key gives the documented default and never an error.
 class ProductDescription
 {
@@ -82,6 +86,9 @@ public:
 
 private:
     int readInt(const char* key, int defaultValue = 0) const;
+    const IniReader& reader() const;
 
     QString m_filePath;
+    // Shared by the copies of this object; parsed when first asked.
+    mutable std::shared_ptr<const IniReader> m_reader;
 };

@@ -5,17 +5,18 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace {
 
-QByteArray num(int n)
+std::string num(int n)
 {
-    return QByteArray::number(n);
+    return std::to_string(n);
 }
 
 struct Key
 {
-    QByteArray name;
+    std::string name;
     ProfileField field;
 };
 
@@ -33,7 +34,8 @@ std::vector<Key> profileKeys()
 {
     using F = ProfileField;
     std::vector<Key> keys;
-    auto add = [&](const QByteArray& name, ProfileField f) { keys.push_back({name, f}); };
+    keys.reserve(FileLimits::kProfileKeys);
+    auto add = [&](std::string name, ProfileField f) { keys.push_back({std::move(name), f}); };
     const std::pair<const char*, F::Kind> profileBytes[] = {{"pollrate", F::Pollrate},
                                                             {"dpi", F::Dpi},
                                                             {"LedMode", F::LedMode},
@@ -69,12 +71,12 @@ std::vector<Key> profileKeys()
                                                           {"_Res4", F::ButtonRes4},
                                                           {"_macroname", F::MacroName}};
     for (int b = 0; b < ProfileData::kButtons; ++b) {
-        const QByteArray prefix = "BUTTON_INFO_" + num(b);
+        const std::string prefix = "BUTTON_INFO_" + num(b);
         for (const auto& key : buttonKeys)
             add(prefix + key.first, field(key.second, b));
         // The three bytes of step k: "_map" (byte 0), "_" (byte 1), "_H" (byte 2).
         for (int k = 0; k < ButtonAssignment::kSteps; ++k) {
-            const QByteArray step = prefix + "_KeyInfo_" + num(k) + '_';
+            const std::string step = prefix + "_KeyInfo_" + num(k) + '_';
             add(step + "map", field(F::StepMap, b, k));
             add(step, field(F::StepLow, b, k));
             add(step + 'H', field(F::StepHigh, b, k));
@@ -103,9 +105,14 @@ ProfileKeyTable::ProfileKeyTable()
 {
     std::vector<Key> keys = profileKeys();
     Q_ASSERT(int(keys.size()) == FileLimits::kProfileKeys);
+    // Byte order, which for these ASCII names is QSettings' order too.
     std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.name < b.name; });
+    size_t total = 0;
     for (const Key& key : keys)
-        m_names += key.name;
+        total += key.name.size();
+    m_names.reserve(int(total));
+    for (const Key& key : keys)
+        m_names.append(key.name.data(), int(key.name.size()));
     m_written = m_names;
     m_written.replace('/', '\\');
     m_entries.reserve(keys.size());

@@ -7,6 +7,8 @@
 #include "storage/FileStore.h"
 #include "storage/ProfileWorkspace.h"
 
+#include <QTest>
+
 namespace {
 
 DeviceSetup virtualDevices(const VirtualMouseOptions& options)
@@ -62,7 +64,9 @@ MousecfgWidget& WindowRig::open()
                                   std::make_unique<VirtualDeviceNotifier>(*m_devices.virtualMouse), nullptr,
                                   m_windowPrompts ? nullptr : &m_prompts});
     m_window = std::make_unique<MousecfgWidget>(*m_setup);
-    // What start-up wrote is on disk before the test looks.
+    // The start is over (the tray, every tab's pages) and what it wrote is on
+    // disk before the test looks.
+    QTest::qWaitFor([this] { return m_window->isStartFinished(); });
     flushFiles();
     return *m_window;
 }
