@@ -41,6 +41,7 @@ struct Step
     QString path; // the file edited, copied, renamed or removed
     QString to;   // the copy's or the new name's path
     FileStore::Edit change;
+    QString setting; // an edit that sets this one value, or empty
     quint64 number = 0;
 };
 
@@ -318,10 +319,17 @@ StorageResult FileStore::Private::apply(Step step)
 }
 
 // Queues a step (the mutex held); the first of a batch starts the interval.
+// A setting replaces the same setting waiting right before it on that file.
 void FileStore::Private::enqueue(const Step& step)
 {
     if (queue.empty())
         due = QDeadlineTimer(intervalMs);
+    if (!step.setting.isEmpty()) {
+        const auto before = std::find_if(queue.rbegin(), queue.rend(),
+                                         [&step](const Step& queued) { return involves(queued, step.path); });
+        if (before != queue.rend() && before->kind == Kind::Edit && before->setting == step.setting)
+            queue.erase(std::next(before).base());
+    }
     queue.push_back(step);
     wake.wakeAll();
 }
@@ -556,10 +564,16 @@ bool FileStore::exists(const QString& path)
 
 StorageResult FileStore::edit(const QString& path, const Edit& change)
 {
+    return set(path, QString(), change);
+}
+
+StorageResult FileStore::set(const QString& path, const QString& setting, const Edit& change)
+{
     Step step;
     step.kind = Kind::Edit;
     step.path = path;
     step.change = change;
+    step.setting = setting;
     QMutexLocker locker(&d->mutex);
     step.number = d->nextNumber++;
     if (!d->writer.joinable()) {

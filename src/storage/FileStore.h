@@ -55,6 +55,10 @@ public:
     bool exists(const QString& path);
 
     StorageResult edit(const QString& path, const Edit& change);
+    // An edit that sets one named value and nothing else, whatever the
+    // text: while it waits, a later setting of that name on the same file,
+    // with no other step on the file between them, takes its place.
+    StorageResult set(const QString& path, const QString& setting, const Edit& change);
     StorageResult copy(const QString& from, const QString& to);
     StorageResult rename(const QString& from, const QString& to);
     StorageResult remove(const QString& path);

@@ -20,6 +20,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
 namespace {
 
 const QString kSection = QStringLiteral("PROFILE");
@@ -27,6 +31,53 @@ const QString kExtension = QStringLiteral(".prof");
 const QString kMarkerKey = QStringLiteral("MouseName/Name");
 
 constexpr ProfileCodec::LightKeys kLights = ProfileCodec::LightKeys::Included;
+
+// Whether every key of the text stands as written at the start of its line:
+// no line starts with a blank or a carriage return, and no key holds an
+// escape ("%64pi" reads as "dpi").
+bool keysAsWritten(std::string_view text)
+{
+    if (text.find("\n ") != text.npos || text.find("\n\t") != text.npos || text.find('\r') != text.npos)
+        return false;
+    for (size_t at = text.find('%'); at != text.npos; at = text.find('%', at + 1)) {
+        const size_t lineStart = text.rfind('\n', at);
+        const size_t equals = text.find('=', lineStart == text.npos ? 0 : lineStart);
+        if (equals == text.npos || equals > at)
+            return false;
+    }
+    return true;
+}
+
+// The text with its one stage line "dpi=N" set to the stage, where the file
+// stands as this program writes it: that line once, in the profile's
+// section, and no other line that could be read as the same key. Nothing
+// otherwise: the whole record is read and written then. The mouse reports
+// its stage many times a session, and this keeps each report to one line.
+std::optional<QByteArray> withStageLine(const QByteArray& bytes, quint8 dpi)
+{
+    constexpr std::string_view header = "[PROFILE]\n";
+    constexpr std::string_view key = "\ndpi=";
+    const std::string_view text(bytes.constData(), size_t(bytes.size()));
+    const size_t at = text.find(key);
+    if (at == text.npos || text.find("\ndpi", at + 1) != text.npos || text.find("\ndpi") != at)
+        return std::nullopt;
+    const size_t valueStart = at + key.size();
+    const size_t valueEnd = std::min(text.find('\n', valueStart), text.size());
+    if (valueEnd == valueStart)
+        return std::nullopt;
+    for (size_t i = valueStart; i < valueEnd; ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+    // The line is in the profile's section: the last header before it opens it.
+    size_t section = 0;
+    for (size_t next = text.find("\n["); next < at; next = text.find("\n[", next + 1))
+        section = next + 1;
+    if (text.substr(section, header.size()) != header || !keysAsWritten(text))
+        return std::nullopt;
+    QByteArray changed = bytes;
+    changed.replace(int(valueStart), int(valueEnd - valueStart), QByteArray::number(dpi));
+    return changed;
+}
 
 // The record as the file's text; with replace the file holds nothing else,
 // without it the keys the record has no field for stay.
@@ -190,7 +241,9 @@ StorageResult ProfileFiles::writeStoredDpi(const QString& name, quint8 dpi)
     if (!result.isOk())
         return result;
     // Only the stage changes; the rest of the file is written back as read.
-    return m_paths.store().edit(path, [dpi](const QByteArray& current) {
+    return m_paths.store().set(path, QStringLiteral("dpi"), [dpi](const QByteArray& current) {
+        if (const std::optional<QByteArray> changed = withStageLine(current, dpi))
+            return *changed;
         ProfileData record;
         KeptKeys kept;
         if (ProfileText::read(current, kSection, kLights, &record, &kept) != ProfileText::Refusal::None)

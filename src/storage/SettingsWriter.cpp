@@ -22,12 +22,17 @@ StorageResult SettingsWriter::finish()
     // hold, which the reader drops.
     const QSettings::SettingsMap changes = m_keys;
     const bool replacing = m_replacing;
-    return m_store.edit(m_filePath, [changes, replacing](const QByteArray& current) {
+    const FileStore::Edit edit = [changes, replacing](const QByteArray& current) {
         QSettings::SettingsMap keys;
         if (!replacing)
             IniText::parse(current, keys);
         for (auto it = changes.cbegin(); it != changes.cend(); ++it)
             keys.insert(it.key(), it.value());
         return IniText::serialise(keys);
-    });
+    };
+    if (replacing)
+        return m_store.edit(m_filePath, edit);
+    // The same keys set again (the battery level, say) set nothing else:
+    // the later values may take the earlier's place while both wait.
+    return m_store.set(m_filePath, QStringList(changes.keys()).join(QLatin1Char('\n')), edit);
 }

@@ -116,6 +116,8 @@ private slots:
     void selectProfileReloadsAndStoresIndex();
     void defaultProfileIsReplaced();
     void profileFileOperations();
+    void storedStageChangesTheStageAlone_data();
+    void storedStageChangesTheStageAlone();
 };
 
 void TestProfiles::roundTripOfEveryField()
@@ -586,3 +588,45 @@ void TestProfiles::profileFileOperations()
 
 QTEST_GUILESS_MAIN(TestProfiles)
 #include "tst_profiles.moc"
+
+void TestProfiles::storedStageChangesTheStageAlone_data()
+{
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<bool>("crlf");
+    QTest::addColumn<bool>("sameBytesOtherwise");
+    QTest::newRow("as written") << QByteArray() << false << true;
+    QTest::newRow("escaped second key") << QByteArray("%64pi=3\n") << false << false;
+    QTest::newRow("blank before a second key") << QByteArray(" dpi=3\n") << false << false;
+    QTest::newRow("second section") << QByteArray("[PROFILE]\ndpi=2\n") << false << false;
+    QTest::newRow("key in another section") << QByteArray("[Other]\ndpi=4\n") << false << false;
+    QTest::newRow("carriage returns") << QByteArray() << true << false;
+}
+
+// Setting the stored stage keeps every other value of the file, whatever
+// the file looks like; a file as the program writes it changes in that one
+// line.
+void TestProfiles::storedStageChangesTheStageAlone()
+{
+    QFETCH(QByteArray, tail);
+    QFETCH(bool, crlf);
+    QFETCH(bool, sameBytesOtherwise);
+    TempAppDir app(false);
+    ProfileFiles files(app.paths(), kModel);
+    const QString name = QStringLiteral("Stage");
+    QVERIFY(files.saveNamedProfile(distinctProfile(3), name).isOk());
+    const QString path = files.profilePath(name);
+    QByteArray text = fileText(path).toLatin1() + tail;
+    if (crlf)
+        text.replace("\n", "\r\n");
+    app.writeFile(QDir(app.path()).relativeFilePath(path), text);
+    ProfileData expected = loadedFrom(path);
+    expected.dpi = 6;
+
+    QVERIFY(files.writeStoredDpi(name, 6).isOk());
+    QVERIFY(loadedFrom(path) == expected);
+    if (sameBytesOtherwise) {
+        QByteArray stageSix = text;
+        stageSix.replace("\ndpi=3\n", "\ndpi=6\n");
+        QCOMPARE(fileText(path).toLatin1(), stageSix);
+    }
+}

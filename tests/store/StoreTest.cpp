@@ -61,6 +61,37 @@ void StoreTest::writesBehindAreCoalescedAndReadAtOnce()
     store.setWriteBehind(0);
 }
 
+// A value set many times while its file waits (the mouse's stage, the
+// battery) costs one edit, not one per report; an edit of the file between
+// two settings keeps both, since the later may rely on the earlier.
+void StoreTest::aLaterSettingTakesTheWaitingOnesPlace()
+{
+    TempAppDir app;
+    FileStore& store = app.paths().store();
+    store.setWriteBehind(60000);
+    const QString path = app.path() + QStringLiteral("/values.txt");
+    int runs = 0;
+    const auto setting = [&runs](const QByteArray& value) {
+        return [&runs, value](const QByteArray&) {
+            ++runs;
+            return value;
+        };
+    };
+    for (int n = 1; n <= 50; ++n)
+        QVERIFY(store.set(path, QStringLiteral("value"), setting(QByteArray::number(n))).isOk());
+    QCOMPARE(store.read(path, 100), QByteArray("50"));
+    QCOMPARE(runs, 1);
+
+    QVERIFY(store.set(path, QStringLiteral("value"), setting("before")).isOk());
+    QVERIFY(store.edit(path, [](const QByteArray& current) { return current + "+edit"; }).isOk());
+    QVERIFY(store.set(path, QStringLiteral("other"), setting("other")).isOk());
+    QVERIFY(store.set(path, QStringLiteral("value"), setting("after")).isOk());
+    QCOMPARE(store.read(path, 100), QByteArray("after"));
+    QCOMPARE(runs, 4);
+    QVERIFY(store.flush().isOk());
+    QCOMPARE(onDisk(path), QByteArray("after"));
+}
+
 void StoreTest::stepsReachTheDiskInTheirOrder()
 {
     RecordingDisk disk; // outlives the store's writer

@@ -10,6 +10,7 @@ class StoreTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void writesBehindAreCoalescedAndReadAtOnce();
+    void aLaterSettingTakesTheWaitingOnesPlace();
     void stepsReachTheDiskInTheirOrder();
     void unchangedTextIsNotWritten();
     void failedWritesStayQueuedAndAreToldOnce();

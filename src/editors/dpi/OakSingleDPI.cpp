@@ -100,8 +100,13 @@ void OakSingleDPI::setLevels(int x, int y)
     showLevels();
 }
 
+// A row's texts are styled one sheet each, and every new sheet re-polishes
+// them: only a row whose look changes is styled again.
 void OakSingleDPI::setActive(bool active, const QColor& accent)
 {
+    if (m_styled && active == m_active && accent == m_accent)
+        return;
+    m_styled = true;
     m_active = active;
     m_accent = accent;
     m_enableBox->setAccent(accent);

@@ -69,6 +69,7 @@ private:
     int m_x = 0;
     int m_y = 0;
     bool m_active = false;
+    bool m_styled = false; // setActive() has styled the texts once
     QColor m_accent;
     double m_factor = 1.0;
 
