@@ -27,7 +27,8 @@ public:
     virtual bool hasPendingEdits() const;
     virtual void discardEdits();
     // Sets every text again in the current language. Called on Qt's
-    // language-change event.
+    // language-change event, or, for a page of a tab not shown, when it is
+    // shown next.
     virtual void retranslate() = 0;
     // The model is served anew: drop selections, reload model pictures.
     virtual void reinitialise();
@@ -50,8 +51,14 @@ Q_SIGNALS:
 
 protected:
     const PageEnvironment& environment() const { return m_environment; }
+    // Calls rescale() now, or when the page is shown next if it is hidden:
+    // a language's font reaches the tabs not shown only when they are.
+    void rescaleWhenShown();
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     const PageEnvironment& m_environment;
+    bool m_retranslateDue = false;
+    bool m_rescaleDue = false;
 };

@@ -15,6 +15,7 @@
 #include "widgets/OakPushButton.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
@@ -250,8 +251,18 @@ private Q_SLOTS:
         QCOMPARE(accessibleName(button(rig, "closeButton")), QStringLiteral("关闭"));
         QCOMPARE(rig.find<QLabel>(QStringLiteral("versionCaption"))->text(), QStringLiteral("版本"));
         QVERIFY(window.trayToolTip().contains(QStringLiteral("配置 1")));
+        // A tab not shown at the switch catches up as it is shown (the pages
+        // hear of the language through posted events).
+        auto* batch = rig.find<QCheckBox>(QStringLiteral("batchCheck"));
+        QVERIFY(!batch->isVisibleTo(&window));
+        QCoreApplication::sendPostedEvents();
+        window.showTab(3);
+        QCOMPARE(batch->text(), QStringLiteral("批量"));
+        QCOMPARE(batch->font().family(), QStringLiteral("Noto Sans CJK SC"));
         menu->actions().at(0)->trigger();
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(button(rig, "lightingTab")->text(), QStringLiteral("LIGHTING"));
+        QCOMPARE(batch->text(), QStringLiteral("BATCH"));
     }
 
     void everyControlHasAnAccessibleName()

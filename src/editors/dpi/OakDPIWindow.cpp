@@ -48,7 +48,7 @@ OakDPIWindow::OakDPIWindow(const PageEnvironment& environment, QWidget* parent)
     connect(&environment.ui(), &UiSettings::themeColorChanged, this,
             [this] { markActiveStage(m_group->checkedId()); });
     // Another language may bring another font.
-    connect(&environment.ui(), &UiSettings::fontChanged, this, &OakDPIWindow::rescale);
+    connect(&environment.ui(), &UiSettings::fontChanged, this, &OakDPIWindow::rescaleWhenShown);
     reinitialise();
     retranslate();
 }

@@ -51,7 +51,7 @@ MacroDialog::MacroDialog(const PageEnvironment& environment, QWidget* parent)
     retranslate();
     rescale();
     // Each language has its own interface font.
-    connect(&environment.ui(), &UiSettings::fontChanged, this, &MacroDialog::rescale);
+    connect(&environment.ui(), &UiSettings::fontChanged, this, &MacroDialog::rescaleWhenShown);
     reloadList(QString());
 }
 

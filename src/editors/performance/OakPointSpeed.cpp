@@ -65,7 +65,7 @@ OakPointSpeed::OakPointSpeed(const PageEnvironment& environment, QWidget* parent
             << makePair(Row::Angle, "angle", kOn, kOff, &ProfileSet::AngleValue)
             << makePair(Row::Jitter, "jitter", kJitterOn, kJitterOff, &ProfileSet::Jitter);
     // Another language may bring another font; the accent marks focus.
-    connect(&environment.ui(), &UiSettings::fontChanged, this, &OakPointSpeed::rescale);
+    connect(&environment.ui(), &UiSettings::fontChanged, this, &OakPointSpeed::rescaleWhenShown);
     connect(&environment.ui(), &UiSettings::themeColorChanged, this, &OakPointSpeed::rescale);
     retranslate();
     reinitialise();

@@ -43,7 +43,7 @@ OakReportRate::OakReportRate(const PageEnvironment& environment, QWidget* parent
     connect(m_lift1, &QRadioButton::toggled, this, &OakReportRate::onRadioChanged);
     connect(m_lift2, &QRadioButton::toggled, this, &OakReportRate::onRadioChanged);
     // Another language may bring another font; the accent marks focus.
-    connect(&environment.ui(), &UiSettings::fontChanged, this, &OakReportRate::rescale);
+    connect(&environment.ui(), &UiSettings::fontChanged, this, &OakReportRate::rescaleWhenShown);
     connect(&environment.ui(), &UiSettings::themeColorChanged, this, &OakReportRate::rescale);
     retranslate();
     reinitialise();
