@@ -41,7 +41,12 @@ void FirmwareUpdate::start()
     }
     if (!m_prompts.ask(tr("Do you want to upgrade the firmware?")))
         return;
-    m_session.stopPolling();
+    // The updater opens the mouse itself: it starts once the poll has left.
+    m_session.stopPollingThen([this] { launchUpdater(); });
+}
+
+void FirmwareUpdate::launchUpdater()
+{
     const QString updater = updaterPath(m_paths, LanguageConfig(m_paths).languageIndex());
     if (!m_launcher.startDetached(updater)) {
         // Ending now would leave the user with neither the utility nor the

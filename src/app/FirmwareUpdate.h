@@ -31,6 +31,7 @@ public Q_SLOTS:
     void start();
 
 private:
+    void launchUpdater();
     bool cableAttached() const;
 
     DeviceSession& m_session;

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QString>
+#include <QVector>
+#include <functional>
 #include <memory>
 
 class ConfigurationDownload;
@@ -24,6 +26,11 @@ struct DeviceServices;
 // re-opening the interfaces while an apply runs waits until it has ended,
 // so a replug never pulls the handles from under a download; the last such
 // request wins.
+//
+// Nothing here waits on the GUI thread: stopping the poll asks its thread to
+// end, and what needs the device to itself (closing the interfaces, an
+// apply, the next poll) follows once that thread has said it finished,
+// within a slice of its listening.
 class DeviceSession : public QObject
 {
     Q_OBJECT
@@ -48,7 +55,7 @@ public:
 
     // Opens the current model's interfaces and starts the poll.
     void open();
-    // Stops the poll and closes every interface.
+    // Stops the poll and closes every interface (once the poll has ended).
     void close();
     // Closes now and opens again after kReopenPauseMs, without blocking.
     void reopenAfterPause();
@@ -56,7 +63,11 @@ public:
     void restartPolling();
 
     void startPolling();
+    // Asks the poll to end; returns at once.
     void stopPolling();
+    // Stops the poll and runs next once it has ended (at once when no poll
+    // runs): then nothing of the program uses the device.
+    void stopPollingThen(std::function<void()> next);
     bool isPolling() const;
     bool isApplying() const { return m_apply != nullptr; }
 
@@ -89,11 +100,17 @@ private:
     bool deferWhileApplying(Pending action);
     void finishReopen();
     void finishApply();
+    // Runs next now if no poll is ending, else once the last has ended.
+    void whenPollEnded(std::function<void()> next);
+    void pollEnded(OakGetBatteryThread* poller);
 
     DeviceServices& m_services;
     DeviceState m_deviceState;
     std::unique_ptr<ConfigurationDownload> m_download;
     OakGetBatteryThread* m_poller = nullptr;
+    // Polls asked to end that have not finished yet, and what waits for them.
+    QVector<OakGetBatteryThread*> m_endingPolls;
+    QVector<std::function<void()>> m_afterPollsEnd;
     OakProcessThread* m_apply = nullptr;
     QTimer* m_reopenTimer = nullptr;
     QTimer* m_restartTimer = nullptr;

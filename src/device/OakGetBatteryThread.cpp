@@ -7,17 +7,21 @@
 
 #include <QLoggingCategory>
 
+#include <algorithm>
+
 Q_LOGGING_CATEGORY(lcStatusPoll, "mousecfg.status")
 
 namespace {
 
 constexpr int kReportLength = kReportSize;
 constexpr int kBufferSize = 64;
-constexpr int kReadTimeoutMs = 50;
 constexpr int kCyclePauseMs = 10;
 constexpr int kQueryPauseMs = 100;
 
-struct Reply
+} // namespace
+
+// A report heard, or none (length 0) when the time passed or a stop came.
+struct OakGetBatteryThread::Heard
 {
     quint8 bytes[kBufferSize] = {};
     int length = 0;
@@ -25,14 +29,18 @@ struct Reply
     StatusReply status() const { return StatusReply::parse(bytes, length); }
 };
 
-Reply readReport(DeviceHandle& handle)
+// Listens for up to kListenMs, a slice at a time, so that a stop asked for
+// meanwhile ends the listening within a slice.
+OakGetBatteryThread::Heard OakGetBatteryThread::listen(DeviceHandle& handle)
 {
-    Reply reply;
-    reply.length = handle.read(reply.bytes, kReportLength, kReadTimeoutMs);
-    return reply;
+    Heard heard;
+    for (int waited = 0; waited < kListenMs && !m_stop.isRaised(); waited += kListenSliceMs) {
+        heard.length = handle.read(heard.bytes, kReportLength, std::min(kListenSliceMs, kListenMs - waited));
+        if (heard.length != 0)
+            break;
+    }
+    return heard;
 }
-
-} // namespace
 
 OakGetBatteryThread::OakGetBatteryThread(DeviceLink& link, QObject* parent) : QThread(parent), m_link(link)
 {
@@ -44,9 +52,14 @@ OakGetBatteryThread::~OakGetBatteryThread()
     stop();
 }
 
+void OakGetBatteryThread::requestStop()
+{
+    m_stop.raise();
+}
+
 void OakGetBatteryThread::stop()
 {
-    m_stop.store(true);
+    m_stop.raise();
     if (isRunning() && QThread::currentThread() != this)
         wait();
 }
@@ -55,7 +68,7 @@ void OakGetBatteryThread::run()
 {
     qCDebug(lcStatusPoll) << "OakGetBatteryThread.";
     m_counter = 0;
-    while (!m_stop.load() && runCycle()) {
+    while (!m_stop.isRaised() && runCycle()) {
     }
     qCDebug(lcStatusPoll) << "OakGetBatteryThread Stop.";
 }
@@ -67,9 +80,8 @@ bool OakGetBatteryThread::runCycle()
         emit RefreshBatteryStatus(0, 0, 0);
         return false;
     }
-    const Reply heard = readReport(*handle);
-    m_link.clock().sleepMs(kCyclePauseMs);
-    if (m_stop.load())
+    const Heard heard = listen(*handle);
+    if (m_link.clock().sleepMsUnless(kCyclePauseMs, m_stop))
         return false;
 
     if (m_counter != 0) {
@@ -114,10 +126,9 @@ bool OakGetBatteryThread::queryCycle()
     const QByteArray query = reportFromPayload(CommandBuilder::statusQuery());
     if (handle->write(reinterpret_cast<const quint8*>(query.constData()), kReportSize) < 0)
         qCDebug(lcStatusPoll) << "Unable to send a feature report.";
-    m_link.clock().sleepMs(kQueryPauseMs);
-    if (m_stop.load())
+    if (m_link.clock().sleepMsUnless(kQueryPauseMs, m_stop))
         return false;
-    const StatusReply status = readReport(*handle).status();
+    const StatusReply status = listen(*handle).status();
     if (status.valid) {
         qCDebug(lcStatusPoll).noquote() << status.logText("f");
         reportBattery(status.battery, status.batteryExtra);

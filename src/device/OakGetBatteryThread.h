@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "hid/StopFlag.h"
+
 #include <QThread>
 #include <QtGlobal>
 
 #include <array>
-#include <atomic>
 #include <optional>
 
+class DeviceHandle;
 class DeviceLink;
 
 // Polls the mouse for its status while it runs: every 45th cycle it sends
@@ -16,20 +18,27 @@ class DeviceLink;
 // press, say) and reports the status alone. A report that repeats the one
 // before is not sent again.
 //
-// stop() returns only once the thread has left the device, so the caller
-// may close or re-open the handles or start a download right after it.
+// Its pauses end at once when it is asked to stop, and it listens for
+// reports in short slices, so that it leaves the device within one slice
+// (kListenSliceMs) of requestStop(); finished() tells when it has. stop()
+// also waits for that, for callers that may block.
 class OakGetBatteryThread : public QThread
 {
     Q_OBJECT
 public:
     static constexpr int kQueryPeriod = 45;
+    // The poll listens for a report for kListenMs, in slices of kListenSliceMs.
+    static constexpr int kListenMs = 50;
+    static constexpr int kListenSliceMs = 10;
 
     explicit OakGetBatteryThread(DeviceLink& link, QObject* parent = nullptr);
     ~OakGetBatteryThread() override;
 
-    // Sets the stop flag and waits for the thread to end.
+    // Asks the thread to end and returns at once.
+    void requestStop();
+    // Asks the thread to end and waits until it has.
     void stop();
-    bool isStop() const { return m_stop.load(); }
+    bool isStop() const { return m_stop.isRaised(); }
 
     // One cycle of the poll; false when polling must end (stop requested, or
     // no vendor interface open). run() repeats it; tests may call it directly.
@@ -45,11 +54,13 @@ protected:
 
 private:
     bool queryCycle();
+    struct Heard;
+    Heard listen(DeviceHandle& handle);
     void reportStatus(quint8 stage, quint8 rate);
     void reportBattery(quint8 level, quint8 extra);
 
     DeviceLink& m_link;
-    std::atomic<bool> m_stop{false};
+    StopFlag m_stop;
     int m_counter = 0;
     // What was reported last; accessed by the polling thread alone.
     std::optional<std::array<quint8, 2>> m_lastStatus;

@@ -9,4 +9,5 @@ class SystemClock : public Clock
 public:
     qint64 nowUs() const override;
     void sleepUs(qint64 us) override;
+    bool sleepUsUnless(qint64 us, const StopFlag& stop) override;
 };

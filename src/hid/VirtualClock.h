@@ -12,6 +12,8 @@ class VirtualClock : public Clock
 public:
     qint64 nowUs() const override { return m_nowUs.load(); }
     void sleepUs(qint64 us) override;
+    // In virtual time a raised flag is seen before the sleep or after it.
+    bool sleepUsUnless(qint64 us, const StopFlag& stop) override;
 
 private:
     std::atomic<qint64> m_nowUs{0};

@@ -5,6 +5,7 @@
 #include "device/OakProcessThread.h"
 #include "hid/DeviceLink.h"
 #include "hid/ModelIds.h"
+#include "hid/StopFlag.h"
 #include "hid/VirtualClock.h"
 #include "protocol/SensorTables.h"
 #include "storage/AppConfig.h"
@@ -14,15 +15,19 @@
 
 #include <QSettings>
 #include <QtTest>
+#include <atomic>
 
 namespace {
 
-// Reports the vendor interface delivers, one per read (an empty entry is a
-// read that times out), and the reports written to it.
+// Reports the vendor interface delivers, one per read, and the reports
+// written to it. An empty entry is a silence as long as the poll listens:
+// the reads that time out within it all take it.
 struct Script
 {
     QVector<QByteArray> reports;
     QVector<QByteArray> writes;
+    int silentMs = 0;
+    std::atomic<int> reads{0};
 };
 
 class ScriptedDevice : public HidDevice
@@ -34,10 +39,19 @@ public:
         m_script->writes.append(QByteArray(reinterpret_cast<const char*>(data), length));
         return length;
     }
-    int read(quint8* data, int length, int) override
+    int read(quint8* data, int length, int timeoutMs) override
     {
+        ++m_script->reads;
         if (m_script->reports.isEmpty())
             return 0;
+        if (m_script->reports.first().isEmpty()) {
+            m_script->silentMs += timeoutMs;
+            if (m_script->silentMs >= OakGetBatteryThread::kListenMs) {
+                m_script->reports.removeFirst();
+                m_script->silentMs = 0;
+            }
+            return 0;
+        }
         const QByteArray report = m_script->reports.takeFirst();
         const int n = std::min(length, int(report.size()));
         std::copy_n(report.constData(), n, reinterpret_cast<char*>(data));
@@ -80,11 +94,24 @@ QByteArray statusReply(quint8 battery, quint8 extra, quint8 stageByte, quint8 ra
     return reply;
 }
 
+// A clock whose pauses last until the pauser is asked to stop (or, for a
+// pause that cannot be cut short, far longer than any test waits).
+class EndlessPauses : public VirtualClock
+{
+public:
+    void sleepUs(qint64) override { StopFlag().waitFor(std::chrono::seconds(30)); }
+    bool sleepUsUnless(qint64, const StopFlag& stop) override
+    {
+        return stop.waitFor(std::chrono::seconds(30));
+    }
+};
+
 struct ScriptedLink
 {
     std::shared_ptr<Script> script = std::make_shared<Script>();
-    DeviceLink link{std::make_shared<ScriptedBackend>(script), std::make_shared<VirtualClock>()};
-    ScriptedLink()
+    DeviceLink link;
+    explicit ScriptedLink(std::shared_ptr<Clock> clock = std::make_shared<VirtualClock>())
+        : link(std::make_shared<ScriptedBackend>(script), std::move(clock))
     {
         link.reset(QStringLiteral("scripted"));
         link.scan();
@@ -123,6 +150,7 @@ private slots:
     void queryRepeatsAfterTheListeningCycles();
     void noVendorInterfaceEndsThePoll();
     void stopWaitsForThePollToLeave();
+    void aStopEndsThePollsPauseAtOnce();
     void failedDownloadStillSavesStateAndClosesTheDialog();
     void successfulApplyClearsUnchangedMacroMarks();
     void stoppedApplyDoesNothing();
@@ -211,6 +239,21 @@ void TestThreads::noVendorInterfaceEndsThePoll()
     QCOMPARE(battery.count(), 1);
     QCOMPARE(battery.at(0), args({0, 0, 0}));
     QCOMPARE(status.count(), 0);
+}
+
+// Whoever stops the poll (an apply about to start, say) does not wait out
+// the poll's pauses: asked to stop, it leaves in the middle of one.
+void TestThreads::aStopEndsThePollsPauseAtOnce()
+{
+    ScriptedLink s(std::make_shared<EndlessPauses>());
+    OakGetBatteryThread poll(s.link);
+    QSignalSpy finished(&poll, &QThread::finished);
+    poll.start();
+    // The first listening is over and its pause begins.
+    QTRY_COMPARE(s.script->reads.load(),
+                 OakGetBatteryThread::kListenMs / OakGetBatteryThread::kListenSliceMs);
+    poll.requestStop();
+    QVERIFY(finished.wait(10000));
 }
 
 void TestThreads::stopWaitsForThePollToLeave()
