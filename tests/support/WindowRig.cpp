@@ -66,7 +66,8 @@ MousecfgWidget& WindowRig::open()
     m_window = std::make_unique<MousecfgWidget>(*m_setup);
     // The start is over (the tray, every tab's pages) and what it wrote is on
     // disk before the test looks.
-    QTest::qWaitFor([this] { return m_window->isStartFinished(); });
+    if (!QTest::qWaitFor([this] { return m_window->isStartFinished(); }))
+        qWarning("the window's start did not finish");
     flushFiles();
     return *m_window;
 }
