@@ -155,6 +155,13 @@ int main(int argc, char** argv)
     }
     const Run w = median(window);
     const Run b = median(bare);
+    const auto list = [](const QVector<Run>& runs) {
+        QString text;
+        for (const Run& run : runs)
+            text += QString::number(run.ms, 'f', 0) + QLatin1Char(' ');
+        return text.trimmed();
+    };
+    out << "window runs (ms): " << list(window) << "\nbare runs (ms): " << list(bare) << "\n";
     out << QString::asprintf(
         "start to first paint (median of %d): window %.1f ms, bare window %.1f ms, ratio %.2f "
         "(goal: at most 1.5)\n",

@@ -3,24 +3,39 @@
 
 #include "widgets/UiScale.h"
 
+#include <QBitmap>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
 
-// The window background, drawn once per scale level at the window's size
-// (from its SVG source when the skin has one) and kept.
+#include <memory>
+
+class QPainter;
+class QSvgRenderer;
+
+// The window background. From its SVG source it is drawn onto the window at
+// each paint, within what the paint covers: a full-window picture kept in
+// memory would cost megabytes at every scale. A skin with only the PNG has
+// it scaled once per scale level and kept.
 class BackgroundCache
 {
 public:
     explicit BackgroundCache(const QString& imageFile);
+    ~BackgroundCache();
 
-    bool hasImage() const { return m_hasImage; }
-    // The background for a level, made at the given size on first use; a null
-    // pixmap when the image could not be loaded.
-    const QPixmap& forLevel(int level, const QSize& size);
+    bool hasImage() const { return m_renderer || m_hasPng; }
+    // Paints the background at the window's size; false when there is no
+    // image to paint.
+    bool paint(QPainter& painter, int level, const QSize& size);
+    // The window's shape at that size: where the background is not
+    // transparent. Null when there is no image.
+    QBitmap mask(int level, const QSize& size);
 
 private:
+    const QPixmap& pngForLevel(int level, const QSize& size);
+
     QString m_file;
-    bool m_hasImage = false;
+    std::unique_ptr<QSvgRenderer> m_renderer;
+    bool m_hasPng = false;
     QPixmap m_scaled[UiScale::kLevels];
 };

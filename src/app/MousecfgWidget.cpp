@@ -25,6 +25,7 @@
 #include "platform/PlatformServices.h"
 #include "storage/AppConfig.h"
 #include "storage/FileStore.h"
+#include "storage/ProfileKeyTable.h"
 #include "storage/ProfileSetStore.h"
 #include "storage/ProfileWorkspace.h"
 #include "widgets/KitStyle.h"
@@ -55,6 +56,8 @@ MousecfgWidget::MousecfgWidget(WindowSetup& setup, QWidget* parent)
       m_prompts(setup.prompts ? *setup.prompts : *m_ownPrompts),
       m_pageEnvironment(setup.ui, m_model, setup.paths, setup.platform, m_prompts)
 {
+    // The profiles are read further down; their key table is built meanwhile.
+    ProfileKeyTable::buildAhead();
     setObjectName(QStringLiteral("MousecfgWidget"));
     // Start-up names the window after the product; a language change keeps it.
     setWindowTitle(tr("MousecfgWidget"));
@@ -178,11 +181,11 @@ void MousecfgWidget::applyScale(const QScreen* screen, bool centre)
     }
     // Without its image the window keeps its rectangle: a mask made from a
     // null pixmap would be empty and hide the whole window.
-    const QPixmap& background = m_backgrounds.forLevel(m_ui.scale().level, size);
-    if (background.isNull())
+    const QBitmap shape = m_backgrounds.mask(m_ui.scale().level, size);
+    if (shape.isNull())
         clearMask();
     else
-        setMask(background.mask());
+        setMask(shape);
 }
 
 void MousecfgWidget::followScreen()
@@ -449,10 +452,7 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
     if (!m_tray)
         QTimer::singleShot(0, this, &MousecfgWidget::finishStart);
     QPainter painter(this);
-    const QPixmap& background = m_backgrounds.forLevel(m_ui.scale().level, size());
-    if (!background.isNull()) {
-        painter.drawPixmap(0, 0, background);
-    } else {
+    if (!m_backgrounds.paint(painter, m_ui.scale().level, size())) {
         // No background image: paint a plain one so the window stays usable.
         painter.setRenderHint(QPainter::Antialiasing);
         QPainterPath shape;

@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
 #include <QSaveFile>
+#include <algorithm>
 
 namespace FileCopy {
 
@@ -27,7 +29,9 @@ StorageResult replace(const QString& source, const QString& target, qint64 maxBy
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return failed(source, target);
-    const QByteArray bytes = in.read(maxBytes + 1);
+    // As much as the file holds, and one byte more to see it grow past the
+    // limit: a read takes a buffer as large as it is asked for.
+    const QByteArray bytes = in.read(std::min(in.size(), maxBytes) + 1);
     if (bytes.size() > maxBytes)
         return failed(source, target);
     // Unbuffered, so that a write the disk refuses fails here and the

@@ -26,6 +26,10 @@ namespace {
 
 // Larger files are not ours: they are replaced, never merged into a save.
 constexpr qint64 kMaxStoredFileBytes = FileLimits::kMaxFileBytes;
+// Texts kept for the next read: the small files read often (the
+// configuration). A profile (330 KB) is read from the disk again, which
+// costs less than a millisecond, rather than held in memory for good.
+constexpr int kMaxCachedBytes = 64 * 1024;
 
 enum class Kind
 {
@@ -174,7 +178,10 @@ QByteArray FileStore::Private::diskText(const QString& path, qint64 maxBytes, QS
             *error = tr("%1 cannot be read.").arg(path);
         return QByteArray();
     }
-    const QByteArray text = file.read(maxBytes + 1);
+    // The buffer a read takes is as large as asked for, and a text keeps it:
+    // the file's own size (plus one, to see it grow past the limit).
+    QByteArray text = file.read(std::min(file.size(), maxBytes) + 1);
+    text.squeeze();
     if (text.size() > maxBytes) {
         if (error)
             *error = tr("%1 is larger than any file of the program.").arg(path);
@@ -187,6 +194,10 @@ QByteArray FileStore::Private::diskText(const QString& path, qint64 maxBytes, QS
 // the next read starts there and applies the edits queued since.
 void FileStore::Private::noteWritten(const QString& path, const QByteArray& text, quint64 upTo)
 {
+    if (text.size() > kMaxCachedBytes) {
+        forget(path);
+        return;
+    }
     Cached written;
     written.text = text;
     written.upTo = upTo;
@@ -534,6 +545,11 @@ QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
         if (error)
             *error = tr("%1 is larger than any file of the program.").arg(path);
         return QByteArray();
+    }
+    if (text.size() > kMaxCachedBytes) {
+        QMutexLocker locker(&d->mutex);
+        d->cache.remove(path);
+        return text;
     }
     Private::Cached updated;
     updated.text = text;

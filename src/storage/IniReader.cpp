@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
+
 IniReader::IniReader(FileStore& store, const QString& path)
 {
     const QByteArray text = store.read(path, FileLimits::kMaxFileBytes, &m_error);
@@ -26,7 +28,7 @@ IniReader::IniReader(const QString& path)
     }
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
-        parse(file.read(FileLimits::kMaxFileBytes + 1), path);
+        parse(file.read(std::min(file.size(), FileLimits::kMaxFileBytes) + 1), path);
 }
 
 void IniReader::parse(const QByteArray& text, const QString& path)

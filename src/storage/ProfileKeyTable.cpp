@@ -3,21 +3,42 @@
 
 #include "storage/FileLimits.h"
 
+#include <QThreadPool>
+
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace {
 
-std::string num(int n)
+// The keys as they are made: each name a stretch of one arena, so that the
+// eleven thousand names cost no allocation each.
+struct Keys
 {
-    return std::to_string(n);
-}
+    std::string arena;
+    struct Key
+    {
+        quint32 offset;
+        quint32 size;
+        ProfileField field;
+    };
+    std::vector<Key> list;
 
-struct Key
-{
-    std::string name;
-    ProfileField field;
+    std::string_view name(const Key& key) const
+    {
+        return std::string_view(arena).substr(key.offset, key.size);
+    }
+
+    // The name is the pieces one after the other.
+    void add(std::initializer_list<std::string_view> pieces, ProfileField field)
+    {
+        const size_t offset = arena.size();
+        for (std::string_view piece : pieces)
+            arena.append(piece);
+        list.push_back({quint32(offset), quint32(arena.size() - offset), field});
+    }
 };
 
 ProfileField field(ProfileField::Kind kind, int index = 0, int step = 0)
@@ -30,12 +51,12 @@ ProfileField field(ProfileField::Kind kind, int index = 0, int step = 0)
 }
 
 // Every key of a profile section.
-std::vector<Key> profileKeys()
+Keys profileKeys()
 {
     using F = ProfileField;
-    std::vector<Key> keys;
-    keys.reserve(FileLimits::kProfileKeys);
-    auto add = [&](std::string name, ProfileField f) { keys.push_back({std::move(name), f}); };
+    Keys keys;
+    keys.list.reserve(FileLimits::kProfileKeys);
+    keys.arena.reserve(size_t(FileLimits::kProfileKeys) * 32);
     const std::pair<const char*, F::Kind> profileBytes[] = {{"pollrate", F::Pollrate},
                                                             {"dpi", F::Dpi},
                                                             {"LedMode", F::LedMode},
@@ -50,16 +71,18 @@ std::vector<Key> profileKeys()
                                                             {"ProfileName", F::ProfileName},
                                                             {"ProfilePath", F::ProfilePath}};
     for (const auto& key : profileBytes)
-        add(key.first, field(key.second));
+        keys.add({key.first}, field(key.second));
 
     const std::pair<const char*, F::Kind> stageKeys[] = {{"used", F::StageUsed},
                                                          {"link", F::StageLink},
                                                          {"xy", F::StageXy},
                                                          {"x", F::StageX},
                                                          {"y", F::StageY}};
-    for (int n = 0; n < ProfileData::kStages; ++n)
+    for (int n = 0; n < ProfileData::kStages; ++n) {
+        const std::string number = std::to_string(n);
         for (const auto& key : stageKeys)
-            add("DPI_INFO_" + num(n) + '_' + key.first, field(key.second, n));
+            keys.add({"DPI_INFO_", number, "_", key.first}, field(key.second, n));
+    }
 
     const std::pair<const char*, F::Kind> buttonKeys[] = {{"_ID", F::ButtonId},
                                                           {"_Fun", F::ButtonFun},
@@ -71,25 +94,26 @@ std::vector<Key> profileKeys()
                                                           {"_Res4", F::ButtonRes4},
                                                           {"_macroname", F::MacroName}};
     for (int b = 0; b < ProfileData::kButtons; ++b) {
-        const std::string prefix = "BUTTON_INFO_" + num(b);
+        const std::string button = std::to_string(b);
         for (const auto& key : buttonKeys)
-            add(prefix + key.first, field(key.second, b));
+            keys.add({"BUTTON_INFO_", button, key.first}, field(key.second, b));
         // The three bytes of step k: "_map" (byte 0), "_" (byte 1), "_H" (byte 2).
         for (int k = 0; k < ButtonAssignment::kSteps; ++k) {
-            const std::string step = prefix + "_KeyInfo_" + num(k) + '_';
-            add(step + "map", field(F::StepMap, b, k));
-            add(step, field(F::StepLow, b, k));
-            add(step + 'H', field(F::StepHigh, b, k));
+            const std::string step = std::to_string(k);
+            keys.add({"BUTTON_INFO_", button, "_KeyInfo_", step, "_map"}, field(F::StepMap, b, k));
+            keys.add({"BUTTON_INFO_", button, "_KeyInfo_", step, "_"}, field(F::StepLow, b, k));
+            keys.add({"BUTTON_INFO_", button, "_KeyInfo_", step, "_H"}, field(F::StepHigh, b, k));
         }
     }
 
     const std::pair<const char*, F::Kind> ledKeys[] = {{"RGB", F::LedColour},    {"h", F::LedH},
                                                        {"s", F::LedS},           {"v", F::LedV},
                                                        {"bright", F::LedBright}, {"breath", F::LedBreath}};
-    for (int m = 0; m < ProfileData::kLedModes; ++m)
+    for (int m = 0; m < ProfileData::kLedModes; ++m) {
+        const std::string mode = std::to_string(m);
         for (const auto& key : ledKeys)
-            add("LedMode/LED_MODE_" + num(m) + '_' + key.first, field(key.second, m));
-
+            keys.add({"LedMode/LED_MODE_", mode, "_", key.first}, field(key.second, m));
+    }
     return keys;
 }
 
@@ -101,27 +125,29 @@ const ProfileKeyTable& ProfileKeyTable::instance()
     return table;
 }
 
+void ProfileKeyTable::buildAhead()
+{
+    QThreadPool::globalInstance()->start([] { (void)instance(); });
+}
+
 ProfileKeyTable::ProfileKeyTable()
 {
-    std::vector<Key> keys = profileKeys();
-    Q_ASSERT(int(keys.size()) == FileLimits::kProfileKeys);
+    Keys keys = profileKeys();
+    Q_ASSERT(int(keys.list.size()) == FileLimits::kProfileKeys);
     // Byte order, which for these ASCII names is QSettings' order too.
-    std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.name < b.name; });
-    size_t total = 0;
-    for (const Key& key : keys)
-        total += key.name.size();
-    m_names.reserve(int(total));
-    for (const Key& key : keys)
-        m_names.append(key.name.data(), int(key.name.size()));
+    std::sort(keys.list.begin(), keys.list.end(),
+              [&keys](const Keys::Key& a, const Keys::Key& b) { return keys.name(a) < keys.name(b); });
+    m_names.reserve(int(keys.arena.size()));
+    for (const Keys::Key& key : keys.list)
+        m_names.append(keys.name(key).data(), int(key.size));
     m_written = m_names;
     m_written.replace('/', '\\');
-    m_entries.reserve(keys.size());
+    m_entries.reserve(keys.list.size());
     size_t offset = 0;
-    for (const Key& key : keys) {
-        const size_t size = size_t(key.name.size());
-        m_entries.push_back({std::string_view(m_names.constData() + offset, size),
-                             std::string_view(m_written.constData() + offset, size), key.field});
-        offset += size;
+    for (const Keys::Key& key : keys.list) {
+        m_entries.push_back({std::string_view(m_names.constData() + offset, key.size),
+                             std::string_view(m_written.constData() + offset, key.size), key.field});
+        offset += key.size;
     }
 
     m_slots.assign(32768, 0);

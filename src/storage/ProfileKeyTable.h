@@ -22,6 +22,10 @@ public:
     };
 
     static const ProfileKeyTable& instance();
+    // Starts building the table on a pool thread, for a program that will
+    // read profiles soon and has other work to do first; instance() waits
+    // for that build if it is still running.
+    static void buildAhead();
 
     // Every key, in the order a section of the text lists them (QSettings'
     // order of key names, which for these ASCII names is byte order).

@@ -74,6 +74,11 @@ QString SkinImage::svgPathFor(const QString& pngPath)
     return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".svg");
 }
 
+QByteArray SkinImage::svgFor(const QString& pngPath)
+{
+    return readSvg(svgPathFor(pngPath));
+}
+
 QImage SkinImage::renderSvg(const QByteArray& svg, const QSize& size, const QColor& accent)
 {
     if (!usableSize(size) || svg.isEmpty())

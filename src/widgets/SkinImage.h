@@ -34,6 +34,8 @@ public:
 
     // The SVG that belongs to a PNG: same folder and base name.
     static QString svgPathFor(const QString& pngPath);
+    // That SVG's text, or empty when there is none of a sane size.
+    static QByteArray svgFor(const QString& pngPath);
 
     // Renders SVG text at a size with its accent parts recoloured; a null
     // image when the text is not a drawable SVG or the size is unreasonable.

@@ -247,13 +247,12 @@ void TestThreads::aStopEndsThePollsPauseAtOnce()
 {
     ScriptedLink s(std::make_shared<EndlessPauses>());
     OakGetBatteryThread poll(s.link);
-    QSignalSpy finished(&poll, &QThread::finished);
     poll.start();
     // The first listening is over and its pause begins.
     QTRY_COMPARE(s.script->reads.load(),
                  OakGetBatteryThread::kListenMs / OakGetBatteryThread::kListenSliceMs);
     poll.requestStop();
-    QVERIFY(finished.wait(10000));
+    QTRY_VERIFY_WITH_TIMEOUT(poll.isFinished(), 10000);
 }
 
 void TestThreads::stopWaitsForThePollToLeave()
