@@ -396,8 +396,12 @@ void MousecfgWidget::reinitialise()
     readModelDescription();
     m_pages->reinitialise();
     m_lightingPreview->reload();
-    loadProfiles();
-    writeDefaultProfile();
+    // The same model back, its files as this program left them: the
+    // profiles in memory, and the edits not applied yet, stay.
+    if (m_config->profileModelName() != m_workspace->modelName() || m_workspace->storedFilesChanged()) {
+        loadProfiles();
+        writeDefaultProfile();
+    }
     m_operations->reloadLibrary();
     showTab(0);
     refreshPages();

@@ -28,7 +28,8 @@ namespace {
 constexpr qint64 kMaxStoredFileBytes = FileLimits::kMaxFileBytes;
 // Texts kept for the next read: the small files read often (the
 // configuration). A profile (330 KB) is read from the disk again, which
-// costs less than a millisecond, rather than held in memory for good.
+// costs less than a millisecond, rather than held in memory for good; of
+// it only the disk's size and time are kept.
 constexpr int kMaxCachedBytes = 64 * 1024;
 
 enum class Kind
@@ -93,6 +94,7 @@ public:
     struct Cached
     {
         QByteArray text;
+        bool hasText = true; // else only what the disk held then is known
         quint64 upTo = 0;
         bool exists = false;
         qint64 size = -1;
@@ -194,12 +196,10 @@ QByteArray FileStore::Private::diskText(const QString& path, qint64 maxBytes, QS
 // the next read starts there and applies the edits queued since.
 void FileStore::Private::noteWritten(const QString& path, const QByteArray& text, quint64 upTo)
 {
-    if (text.size() > kMaxCachedBytes) {
-        forget(path);
-        return;
-    }
     Cached written;
-    written.text = text;
+    written.hasText = text.size() <= kMaxCachedBytes;
+    if (written.hasText)
+        written.text = text;
     written.upTo = upTo;
     written.takeStat(QFileInfo(path));
     QMutexLocker locker(&mutex);
@@ -527,7 +527,7 @@ QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
     const QFileInfo info(path);
     QByteArray text;
     std::vector<Edit>* edits = &pending.all;
-    if (cached && cached->matches(info) && refusal(path).isEmpty()) {
+    if (cached && cached->hasText && cached->matches(info) && refusal(path).isEmpty()) {
         text = cached->text;
         edits = &pending.newer;
     } else {
@@ -546,18 +546,23 @@ QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
             *error = tr("%1 is larger than any file of the program.").arg(path);
         return QByteArray();
     }
-    if (text.size() > kMaxCachedBytes) {
-        QMutexLocker locker(&d->mutex);
-        d->cache.remove(path);
-        return text;
-    }
     Private::Cached updated;
-    updated.text = text;
-    updated.upTo = std::max(pending.last, cached ? cached->upTo : 0);
+    updated.hasText = text.size() <= kMaxCachedBytes;
+    if (updated.hasText)
+        updated.text = text;
+    updated.upTo = updated.hasText ? std::max(pending.last, cached ? cached->upTo : 0) : 0;
     updated.takeStat(info);
     QMutexLocker locker(&d->mutex);
     d->cache.insert(path, updated);
     return text;
+}
+
+bool FileStore::changedElsewhere(const QString& path) const
+{
+    const QFileInfo info(path);
+    QMutexLocker locker(&d->mutex);
+    const auto seen = d->cache.constFind(path);
+    return seen == d->cache.constEnd() || !seen->matches(info);
 }
 
 bool FileStore::exists(const QString& path)

@@ -53,6 +53,10 @@ public:
     // regular file, larger than maxBytes) with an empty text.
     QByteArray read(const QString& path, qint64 maxBytes, QString* error = nullptr);
     bool exists(const QString& path);
+    // Whether the file on the disk may differ from what this store last
+    // read or wrote of it: another process wrote it, or this store has not
+    // seen it yet. The steps of its own that wait change nothing here.
+    bool changedElsewhere(const QString& path) const;
 
     StorageResult edit(const QString& path, const Edit& change);
     // An edit that sets one named value and nothing else, whatever the

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/ProfileWorkspace.h"
 
+#include "storage/FileStore.h"
 #include "storage/ProductDescription.h"
 #include "storage/ProfileDefaults.h"
 #include "storage/ProfileFiles.h"
@@ -36,6 +37,22 @@ StorageResult ProfileWorkspace::load()
     m_saved = m_working;
     announce();
     return result;
+}
+
+bool ProfileWorkspace::storedFilesChanged() const
+{
+    if (!m_unreadable.isEmpty())
+        return true;
+    FileStore& store = m_paths.store();
+    if (store.changedElsewhere(m_paths.configFile()))
+        return true;
+    const ProfileFiles files(m_paths, m_modelName);
+    for (const QString& name : m_saved.profileNames) {
+        const QString path = files.profilePath(name);
+        if (!path.isEmpty() && store.changedElsewhere(path))
+            return true;
+    }
+    return false;
 }
 
 StorageResult ProfileWorkspace::select(int slot, bool reload)

@@ -38,6 +38,10 @@ public:
     // profile, written); the saved state becomes the same. The result names
     // the files that could not be read or written.
     StorageResult load();
+    // Whether load() would read anything else now: another process changed
+    // the configuration or a slot's profile since this program last read or
+    // wrote them, or a slot's file could not be read.
+    bool storedFilesChanged() const;
     // Makes slot current; with reload, reads its record again from the file
     // of the profile named for it. Writes the choice to the configuration.
     StorageResult select(int slot, bool reload);

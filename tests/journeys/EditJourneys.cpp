@@ -2,7 +2,9 @@
 #include "EditJourneys.h"
 
 #include "JourneyRig.h"
+#include "app/DeviceDiscovery.h"
 #include "app/UnsavedChanges.h"
+#include "device/DeviceSession.h"
 #include "storage/AppConfig.h"
 
 #include <QMenu>
@@ -160,4 +162,43 @@ void EditJourneys::unappliedChangesAreMarkedAndQuittingAsks()
     QTRY_COMPARE(quit.count(), 2);
     QCOMPARE(int(j.rig.mouse().state().pollRate), 8);
     QVERIFY(!j.button("dpiTab")->isMarked());
+}
+
+// The receiver pulled out and put back: the profiles in memory and the
+// edits not applied stay, unless another program changed the files
+// meanwhile, which the window then reads again.
+void EditJourneys::aReplugKeepsEditsUnlessTheFilesChanged()
+{
+    JourneyRig j;
+    j.open();
+    QVERIFY(UserInput::press(j.button("dpiTab")));
+    auto* rate = j.find<QPushButton>("rateButton");
+    QVERIFY(UserInput::chooseFromMenu(rate, QStringLiteral("125 HZ")));
+    const auto replug = [&j] {
+        j.rig.mouse().unplug(VirtualIdentity::Receiver);
+        QTRY_COMPARE(j.window().presentModelCount(), 0);
+        j.rig.mouse().plug(VirtualIdentity::Receiver);
+        QTRY_VERIFY(j.rig.discovery().deviceReady());
+        QTRY_VERIFY(j.rig.session().isPolling());
+    };
+    replug();
+    j.waitForPolls();
+    QCOMPARE(rate->text(), QStringLiteral("125 HZ"));
+    QCOMPARE(int(j.workspace().current().pollrate), 8);
+    QVERIFY(j.button("profileSlot1")->isMarked());
+
+    // Another program writes the profile while the mouse is away.
+    j.rig.flushFiles();
+    const QString path =
+        ProfileFiles(j.rig.paths(), j.workspace().modelName()).profilePath(j.workspace().slotName(0));
+    ProfileData other = j.workspace().saved().profiles[0];
+    other.pollrate = 4;
+    other.LedSleepTime = 9;
+    j.rig.mouse().unplug(VirtualIdentity::Receiver);
+    QTRY_COMPARE(j.window().presentModelCount(), 0);
+    QVERIFY(ProfileFiles::saveProfile(other, path).isOk());
+    j.rig.mouse().plug(VirtualIdentity::Receiver);
+    QTRY_VERIFY(j.rig.discovery().deviceReady());
+    QTRY_COMPARE(int(j.workspace().current().LedSleepTime), 9);
+    QVERIFY(rate->text() != QStringLiteral("125 HZ"));
 }

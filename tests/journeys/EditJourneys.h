@@ -14,4 +14,5 @@ private Q_SLOTS:
     void mouseChangesFollowOnlyWhereNothingIsPending();
     void cancelDropsSharedSensorEdits();
     void unappliedChangesAreMarkedAndQuittingAsks();
+    void aReplugKeepsEditsUnlessTheFilesChanged();
 };

@@ -202,4 +202,21 @@ void StoreTest::readsFollowWhatOthersWrite()
     QCOMPARE(AppConfig(other).battery(), 42);
     QCOMPARE(AppConfig(other).profileId(), 4);
     app.paths().store().setWriteBehind(0);
+
+    // What the store wrote or read last is no change; another writer's is,
+    // for a large file of which the store keeps no text too.
+    FileStore& store = app.paths().store();
+    const QString small = app.paths().configFile();
+    const QString large = app.path() + QStringLiteral("/large.txt");
+    QVERIFY(store.changedElsewhere(large)); // never seen
+    QVERIFY(store.edit(large, [](const QByteArray&) { return QByteArray(200000, 'a'); }).isOk());
+    QCOMPARE(store.read(small, 100000).isEmpty(), false);
+    QVERIFY(!store.changedElsewhere(small));
+    QVERIFY(!store.changedElsewhere(large));
+    QVERIFY(FileStore().edit(large, [](const QByteArray&) { return QByteArray(200001, 'b'); }).isOk());
+    QVERIFY(AppConfig(other).setProfileId(40).isOk());
+    QVERIFY(store.changedElsewhere(large));
+    QVERIFY(store.changedElsewhere(small));
+    QCOMPARE(store.read(large, 300000).size(), 200001);
+    QVERIFY(!store.changedElsewhere(large));
 }
