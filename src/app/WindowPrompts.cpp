@@ -5,7 +5,10 @@
 #include "widgets/UiSettings.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QRegularExpression>
+#include <QSplitter>
+#include <QTreeView>
 
 WindowPrompts::WindowPrompts(QWidget* window, const UiSettings& ui) : m_window(window), m_ui(ui) {}
 
@@ -48,8 +51,19 @@ std::unique_ptr<QFileDialog> WindowPrompts::fileDialog(const QString& title, con
     } else {
         dialog->setFileMode(QFileDialog::ExistingFile);
     }
-    // Room for the names and the columns beside them at any scale.
+    // Room for the names and the columns beside them at any scale: size,
+    // type and date as wide as they are written, the name what they leave,
+    // and the places beside the list wide enough for their names.
     dialog->resize(m_ui.scaled(720), m_ui.scaled(460));
+    if (auto* details = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* columns = details->header();
+        columns->setStretchLastSection(false);
+        columns->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < columns->count(); ++column)
+            columns->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    if (auto* places = dialog->findChild<QSplitter*>(QStringLiteral("splitter")))
+        places->setSizes({m_ui.scaled(150), m_ui.scaled(570)});
     return dialog;
 }
 
