@@ -71,7 +71,9 @@ void bindMacro(JourneyRig& j, int record, const QString& macro)
 
 QByteArray slotBytes(JourneyRig& j, int slot)
 {
-    const auto& bytes = j.rig.mouse().state().macroSlots[size_t(slot)];
+    // The mouse's state is a copy taken now: it is kept while its bytes are read.
+    const auto state = j.rig.mouse().state();
+    const auto& bytes = state.macroSlots[size_t(slot)];
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), MacroImage::kStoredBytes);
 }
 
