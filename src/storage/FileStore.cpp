@@ -6,19 +6,19 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
-#include <QMutex>
 #include <QSaveFile>
 #include <QSet>
-#include <QWaitCondition>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <deque>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -85,8 +85,8 @@ public:
     FileStore& q;
     const QString lockPath;
     QLockFile lock;
-    const bool locking; // files outside the configuration folder share no lock
-    QMutex lockMutex;   // guards holds
+    const bool locking;   // files outside the configuration folder share no lock
+    std::mutex lockMutex; // guards holds
     int holds = 0;
 
     // The text a read last found for a file, the queued edits in it, and
@@ -108,10 +108,11 @@ public:
     void forget(const QString& path);
     QHash<QString, Cached> cache; // guarded by mutex
 
-    QMutex runMutex;      // one read-modify-write of this store's files at a time
-    mutable QMutex mutex; // guards everything below
-    QWaitCondition wake;
-    QWaitCondition progressed;
+    // Standard locks, not Qt's: the thread sanitizer sees through them.
+    std::mutex runMutex;      // one read-modify-write of this store's files at a time
+    mutable std::mutex mutex; // guards everything below
+    std::condition_variable wake;
+    std::condition_variable progressed;
     std::deque<Step> queue;
     std::deque<Step> inFlight; // the steps the writer is making now
     quint64 nextNumber = 1;
@@ -119,7 +120,7 @@ public:
     int intervalMs = 0;
     bool kicked = false;
     bool stopping = false;
-    QDeadlineTimer due;
+    std::chrono::steady_clock::time_point due;
     int flushers = 0;    // threads waiting in flush()
     quint64 batches = 0; // batches the writer has finished
     StorageResult lastFailures = StorageResult::success();
@@ -142,7 +143,7 @@ public:
 
 bool FileStore::Private::holdLock()
 {
-    QMutexLocker locker(&lockMutex);
+    std::unique_lock<std::mutex> locker(lockMutex);
     if (holds++ > 0 || !locking)
         return true;
     if (QDir().mkpath(QFileInfo(lockPath).absolutePath()) && lock.tryLock(30000))
@@ -154,7 +155,7 @@ bool FileStore::Private::holdLock()
 // Also after a holdLock() that found the lock taken.
 void FileStore::Private::releaseLock()
 {
-    QMutexLocker locker(&lockMutex);
+    std::unique_lock<std::mutex> locker(lockMutex);
     if (--holds == 0 && lock.isLocked())
         lock.unlock();
 }
@@ -202,7 +203,7 @@ void FileStore::Private::noteWritten(const QString& path, const QByteArray& text
         written.text = text;
     written.upTo = upTo;
     written.takeStat(QFileInfo(path));
-    QMutexLocker locker(&mutex);
+    std::unique_lock<std::mutex> locker(mutex);
     cache.insert(path, written);
 }
 
@@ -210,14 +211,14 @@ void FileStore::Private::forget(const QString& path)
 {
     if (path.isEmpty())
         return;
-    QMutexLocker locker(&mutex);
+    std::unique_lock<std::mutex> locker(mutex);
     cache.remove(path);
 }
 
 // True while the store may make one more step.
 bool FileStore::Private::mayStep()
 {
-    QMutexLocker locker(&mutex);
+    std::unique_lock<std::mutex> locker(mutex);
     if (stepsLeft == 0)
         return false;
     if (stepsLeft > 0)
@@ -288,7 +289,7 @@ StorageResult FileStore::Private::fileStep(const Step& step)
 // one another, with no step on that file between, are written together.
 StorageResult FileStore::Private::run(std::deque<Step>& steps)
 {
-    QMutexLocker running(&runMutex);
+    std::unique_lock<std::mutex> running(runMutex);
     holdLock();
     StorageResult result = StorageResult::success();
     while (!steps.empty() && mayStep()) {
@@ -334,7 +335,7 @@ StorageResult FileStore::Private::apply(Step step)
 void FileStore::Private::enqueue(const Step& step)
 {
     if (queue.empty())
-        due = QDeadlineTimer(intervalMs);
+        due = std::chrono::steady_clock::now() + std::chrono::milliseconds(intervalMs);
     if (!step.setting.isEmpty()) {
         const auto before = std::find_if(queue.rbegin(), queue.rend(),
                                          [&step](const Step& queued) { return involves(queued, step.path); });
@@ -342,23 +343,23 @@ void FileStore::Private::enqueue(const Step& step)
             queue.erase(std::next(before).base());
     }
     queue.push_back(step);
-    wake.wakeAll();
+    wake.notify_all();
 }
 
 // Writes the queue once it is an interval old, or at once when asked.
 void FileStore::Private::writerLoop()
 {
-    QMutexLocker locker(&mutex);
+    std::unique_lock<std::mutex> locker(mutex);
     for (;;) {
         if (queue.empty()) {
             if (stopping)
                 break;
             kicked = false;
-            wake.wait(&mutex);
+            wake.wait(locker);
             continue;
         }
-        if (!kicked && !stopping && !due.hasExpired()) {
-            wake.wait(&mutex, due);
+        if (!kicked && !stopping && std::chrono::steady_clock::now() < due) {
+            wake.wait_until(locker, due);
             continue;
         }
         kicked = false;
@@ -369,7 +370,7 @@ void FileStore::Private::writerLoop()
         const quint64 last = batch.back().number;
         locker.unlock();
         const StorageResult result = run(batch);
-        locker.relock();
+        locker.lock();
         inFlight.clear();
         // What failed goes back before whatever was queued meanwhile.
         for (auto it = batch.rbegin(); it != batch.rend(); ++it)
@@ -392,13 +393,13 @@ void FileStore::Private::writerLoop()
         } else {
             reported.clear();
         }
-        progressed.wakeAll();
+        progressed.notify_all();
         // After a failure, the next try comes an interval later; at the end,
         // what cannot be written is given up (the caller was told), and so is
         // what a store stopped by stopAfterSteps() holds.
         if (stopping && (!result.isOk() || stepsLeft == 0))
             break;
-        due = QDeadlineTimer(intervalMs);
+        due = std::chrono::steady_clock::now() + std::chrono::milliseconds(intervalMs);
     }
 }
 
@@ -412,22 +413,22 @@ FileStore::~FileStore()
 void FileStore::setWriteBehind(int intervalMs)
 {
     if (intervalMs > 0) {
-        QMutexLocker locker(&d->mutex);
+        std::unique_lock<std::mutex> locker(d->mutex);
         d->intervalMs = intervalMs;
         if (!d->writer.joinable())
             d->writer = std::thread([this] { d->writerLoop(); });
         return;
     }
     {
-        QMutexLocker locker(&d->mutex);
+        std::unique_lock<std::mutex> locker(d->mutex);
         if (!d->writer.joinable())
             return;
         d->stopping = true;
         d->kicked = true;
-        d->wake.wakeAll();
+        d->wake.notify_all();
     }
     d->writer.join();
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     d->writer = std::thread();
     d->stopping = false;
     d->intervalMs = 0;
@@ -435,13 +436,13 @@ void FileStore::setWriteBehind(int intervalMs)
 
 bool FileStore::isWriteBehind() const
 {
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     return d->writer.joinable();
 }
 
 void FileStore::setSink(Sink sink)
 {
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     d->sink = std::move(sink);
 }
 
@@ -510,7 +511,7 @@ QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
     Private::Pending pending;
     std::optional<Private::Cached> cached;
     {
-        QMutexLocker locker(&d->mutex);
+        std::unique_lock<std::mutex> locker(d->mutex);
         if (d->cache.contains(path))
             cached = d->cache.value(path);
         pending = d->pendingFor(path, cached ? cached->upTo : 0);
@@ -520,7 +521,7 @@ QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
     if (pending.moving) {
         (void)flush();
         cached.reset();
-        QMutexLocker locker(&d->mutex);
+        std::unique_lock<std::mutex> locker(d->mutex);
         d->cache.remove(path);
         pending = d->pendingFor(path, 0);
     }
@@ -552,7 +553,7 @@ QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
         updated.text = text;
     updated.upTo = updated.hasText ? std::max(pending.last, cached ? cached->upTo : 0) : 0;
     updated.takeStat(info);
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     d->cache.insert(path, updated);
     return text;
 }
@@ -560,7 +561,7 @@ QByteArray FileStore::read(const QString& path, qint64 maxBytes, QString* error)
 bool FileStore::changedElsewhere(const QString& path) const
 {
     const QFileInfo info(path);
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     const auto seen = d->cache.constFind(path);
     return seen == d->cache.constEnd() || !seen->matches(info);
 }
@@ -570,7 +571,7 @@ bool FileStore::exists(const QString& path)
     bool edited = false;
     bool moving = false;
     {
-        QMutexLocker locker(&d->mutex);
+        std::unique_lock<std::mutex> locker(d->mutex);
         for (const std::deque<Step>* steps : {&d->inFlight, &d->queue}) {
             for (const Step& step : *steps) {
                 if (involves(step, path))
@@ -595,7 +596,7 @@ StorageResult FileStore::set(const QString& path, const QString& setting, const 
     step.path = path;
     step.change = change;
     step.setting = setting;
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     step.number = d->nextNumber++;
     if (!d->writer.joinable()) {
         locker.unlock();
@@ -626,7 +627,7 @@ Step fileStepOf(Kind kind, const QString& path, const QString& to = QString())
 StorageResult FileStore::copy(const QString& from, const QString& to)
 {
     Step step = fileStepOf(Kind::Copy, from, to);
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     step.number = d->nextNumber++;
     if (!d->writer.joinable()) {
         locker.unlock();
@@ -639,7 +640,7 @@ StorageResult FileStore::copy(const QString& from, const QString& to)
 StorageResult FileStore::rename(const QString& from, const QString& to)
 {
     Step step = fileStepOf(Kind::Rename, from, to);
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     step.number = d->nextNumber++;
     if (!d->writer.joinable()) {
         locker.unlock();
@@ -652,7 +653,7 @@ StorageResult FileStore::rename(const QString& from, const QString& to)
 StorageResult FileStore::remove(const QString& path)
 {
     Step step = fileStepOf(Kind::Remove, path);
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     step.number = d->nextNumber++;
     if (!d->writer.joinable()) {
         locker.unlock();
@@ -664,7 +665,7 @@ StorageResult FileStore::remove(const QString& path)
 
 StorageResult FileStore::flush()
 {
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     if (!d->writer.joinable() || (d->queue.empty() && d->inFlight.empty()))
         return StorageResult::success();
     const quint64 wanted = (d->queue.empty() ? d->inFlight : d->queue).back().number;
@@ -672,30 +673,30 @@ StorageResult FileStore::flush()
     // tried again, not reported from the last try.
     const quint64 seen = d->batches;
     d->kicked = true;
-    d->wake.wakeAll();
+    d->wake.notify_all();
     ++d->flushers;
     while ((d->batches <= seen || d->doneNumber < wanted) && d->writer.joinable())
-        d->progressed.wait(&d->mutex);
+        d->progressed.wait(locker);
     --d->flushers;
     return d->lastFailures;
 }
 
 void FileStore::stopAfterSteps(int steps)
 {
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     d->stepsLeft = steps;
 }
 
 void FileStore::flushSoon()
 {
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     d->kicked = true;
-    d->wake.wakeAll();
+    d->wake.notify_all();
 }
 
 bool FileStore::hasPending() const
 {
-    QMutexLocker locker(&d->mutex);
+    std::unique_lock<std::mutex> locker(d->mutex);
     return !d->queue.empty() || !d->inFlight.empty();
 }
 
