@@ -3,6 +3,7 @@
 #include "storage/IniSyntax.h"
 
 #include "storage/FileLimits.h"
+#include "storage/IniLineSplitter.h"
 #include "storage/IniValue.h"
 #include "storage/StorageLog.h"
 
@@ -13,19 +14,7 @@
 
 namespace {
 
-// One line of the text: where it starts, where it ends and where its first
-// unquoted "=" is (-1: none).
-struct Line
-{
-    int start = 0;
-    int end = 0;
-    int equals = -1;
-};
-
-bool isSpace(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\f' || ch == '\v';
-}
+using Line = IniLineSplitter::Line;
 
 bool isLineEnd(char ch)
 {
@@ -38,60 +27,6 @@ QString decodeBytes(const char* data, int size)
 {
     const QString utf8 = QString::fromUtf8(data, size);
     return utf8.toUtf8() == QByteArray::fromRawData(data, size) ? utf8 : QString::fromLatin1(data, size);
-}
-
-void skipComment(const QByteArray& text, int& i)
-{
-    while (i < text.size() && !isLineEnd(text.at(i)))
-        ++i;
-    while (i < text.size() && isSpace(text.at(i)))
-        ++i;
-}
-
-// The next line, joining lines that end in a backslash or lie inside quotes,
-// and skipping blank lines and ";" comments. False at the end of the text.
-bool nextLine(const QByteArray& text, int& pos, Line& line)
-{
-    const int size = text.size();
-    int i = pos;
-    while (i < size && isSpace(text.at(i)))
-        ++i;
-    line = Line();
-    line.start = i;
-    bool inQuotes = false;
-    while (i < size) {
-        const char ch = text.at(i++);
-        if (ch == '=') {
-            if (!inQuotes && line.equals == -1)
-                line.equals = i - 1;
-        } else if (isLineEnd(ch)) {
-            if (i == line.start + 1) {
-                ++line.start;
-            } else if (!inQuotes) {
-                --i;
-                break;
-            }
-        } else if (ch == '\\') {
-            if (i < size) {
-                const char escaped = text.at(i++);
-                if (i < size && isLineEnd(escaped) && isLineEnd(text.at(i)) && escaped != text.at(i))
-                    ++i;
-            }
-        } else if (ch == '"') {
-            inQuotes = !inQuotes;
-        } else if (ch == ';') {
-            if (i == line.start + 1) {
-                skipComment(text, i);
-                line.start = i;
-            } else if (!inQuotes) {
-                --i;
-                break;
-            }
-        }
-    }
-    pos = i;
-    line.end = i;
-    return line.end > line.start;
 }
 
 int hexDigit(char ch)
@@ -352,9 +287,9 @@ bool parse(const QByteArray& text, QSettings::SettingsMap& settings, QString* re
         return refuse("The file is larger than any file of the program.");
     bool ok = true;
     QString section;
-    int pos = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    IniLineSplitter lines(text);
     Line line;
-    while (nextLine(text, pos, line)) {
+    while (lines.next(line)) {
         if (line.end - line.start > kMaxLineBytes)
             return refuse("The file holds a line longer than any of the program's.");
         if (text.at(line.start) == '[') {

@@ -2,9 +2,9 @@
 #include "storage/ProfileText.h"
 
 #include "storage/FileLimits.h"
+#include "storage/IniLineSplitter.h"
 #include "storage/IniSyntax.h"
 #include "storage/ProfileKeyTable.h"
-#include "storage/ProfileLineSplitter.h"
 #include "storage/StorageLog.h"
 
 #include <QCoreApplication>
@@ -109,16 +109,16 @@ private:
     };
 
     void reset();
-    ProfileText::Refusal readSection(const ProfileLineSplitter::Line& line);
-    ProfileText::Refusal readKey(const ProfileLineSplitter::Line& line);
-    void readSlowKey(const ProfileLineSplitter::Line& line, int keyEnd);
+    ProfileText::Refusal readSection(const IniLineSplitter::Line& line);
+    ProfileText::Refusal readKey(const IniLineSplitter::Line& line);
+    void readSlowKey(const IniLineSplitter::Line& line, int keyEnd);
     bool isKnown(const ProfileKeyTable::Entry* entry) const
     {
         return entry && !(m_keys == LightKeys::Excluded && entry->field.isLightKey());
     }
     const ProfileKeyTable::Entry* knownEntry(const QString& name) const;
-    void assign(ProfileField field, const ProfileLineSplitter::Line& line);
-    void keep(const QString& group, const KeptKeys::Name& name, const ProfileLineSplitter::Line& line);
+    void assign(ProfileField field, const IniLineSplitter::Line& line);
+    void keep(const QString& group, const KeptKeys::Name& name, const IniLineSplitter::Line& line);
 
     const QByteArray& m_text;
     const QString m_section;
@@ -156,8 +156,8 @@ ProfileText::Refusal Reader::run()
     reset();
     if (m_text.size() > FileLimits::kMaxFileBytes)
         return ProfileText::Refusal::FileTooLarge;
-    ProfileLineSplitter lines(m_text);
-    ProfileLineSplitter::Line line;
+    IniLineSplitter lines(m_text);
+    IniLineSplitter::Line line;
     ProfileText::Refusal refusal = ProfileText::Refusal::None;
     while (refusal == ProfileText::Refusal::None && lines.next(line)) {
         if (line.end - line.start > FileLimits::kMaxLineBytes)
@@ -184,7 +184,7 @@ ProfileText::Refusal Reader::run()
     return ProfileText::Refusal::None;
 }
 
-ProfileText::Refusal Reader::readSection(const ProfileLineSplitter::Line& line)
+ProfileText::Refusal Reader::readSection(const IniLineSplitter::Line& line)
 {
     const char* begin = m_text.constData() + line.start + 1;
     const void* close = std::memchr(begin, ']', size_t(line.end - line.start - 1));
@@ -200,7 +200,7 @@ ProfileText::Refusal Reader::readSection(const ProfileLineSplitter::Line& line)
     return ProfileText::Refusal::None;
 }
 
-ProfileText::Refusal Reader::readKey(const ProfileLineSplitter::Line& line)
+ProfileText::Refusal Reader::readKey(const IniLineSplitter::Line& line)
 {
     int keyEnd = line.equals;
     while (keyEnd > line.start && (m_text.at(keyEnd - 1) == ' ' || m_text.at(keyEnd - 1) == '\t'))
@@ -230,7 +230,7 @@ ProfileText::Refusal Reader::readKey(const ProfileLineSplitter::Line& line)
 
 // Any other key: its name decoded as IniText decodes it, then placed by
 // its whole "section/key" name.
-void Reader::readSlowKey(const ProfileLineSplitter::Line& line, int keyEnd)
+void Reader::readSlowKey(const IniLineSplitter::Line& line, int keyEnd)
 {
     if (!m_kept && !m_record)
         return;
@@ -278,7 +278,7 @@ const ProfileKeyTable::Entry* Reader::knownEntry(const QString& name) const
     return isKnown(entry) ? entry : nullptr;
 }
 
-void Reader::assign(ProfileField field, const ProfileLineSplitter::Line& line)
+void Reader::assign(ProfileField field, const IniLineSplitter::Line& line)
 {
     if (!m_record)
         return;
@@ -295,7 +295,7 @@ void Reader::assign(ProfileField field, const ProfileLineSplitter::Line& line)
     visitField(*m_record, field, assign);
 }
 
-void Reader::keep(const QString& group, const KeptKeys::Name& name, const ProfileLineSplitter::Line& line)
+void Reader::keep(const QString& group, const KeptKeys::Name& name, const IniLineSplitter::Line& line)
 {
     if (m_kept)
         m_kept->set(group, name, IniText::value(m_text, line.equals + 1, line.end));

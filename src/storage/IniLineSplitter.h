@@ -14,12 +14,11 @@ struct LineSplitterBytes
 };
 inline constexpr LineSplitterBytes kLineSplitterSpecial{};
 
-// The lines of an INI text, split exactly as IniText's reader splits them:
-// lines that end in a backslash or lie inside quotes are joined, blank lines
-// and ";" comments are skipped, and a ";" outside quotes ends a line. Kept
-// apart from IniText so that the profile reader walks the text in one pass
-// over its bytes.
-class ProfileLineSplitter
+// The lines of an INI text, as IniText's reader and the profile reader both
+// walk them: lines that end in a backslash or lie inside quotes are joined,
+// blank lines and ";" comments are skipped, and a ";" outside quotes ends a
+// line. One pass over the bytes, one table look-up for most of them.
+class IniLineSplitter
 {
 public:
     // Where a line starts and ends (the line end not included) and where its
@@ -31,7 +30,7 @@ public:
         int equals = -1;
     };
 
-    explicit ProfileLineSplitter(const QByteArray& text)
+    explicit IniLineSplitter(const QByteArray& text)
         : m_data(text.constData()), m_size(text.size()), m_pos(text.startsWith("\xEF\xBB\xBF") ? 3 : 0)
     {
     }
