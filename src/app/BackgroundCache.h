@@ -23,7 +23,6 @@ public:
     explicit BackgroundCache(const QString& imageFile);
     ~BackgroundCache();
 
-    bool hasImage() const { return m_renderer || m_hasPng; }
     // Paints the background at the window's size; false when there is no
     // image to paint.
     bool paint(QPainter& painter, int level, const QSize& size);

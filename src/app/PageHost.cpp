@@ -36,7 +36,6 @@ bool PageHost::ensureTab(int tab)
         page->setVisible(tab == m_shownTab);
         m_pages.append(placement);
     }
-    Q_EMIT tabBuilt(tab);
     return true;
 }
 

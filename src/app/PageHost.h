@@ -51,8 +51,6 @@ public:
     const QVector<PagePlacement>& pages() const { return m_pages; }
 
 Q_SIGNALS:
-    // The pages of the tab were just built.
-    void tabBuilt(int tab);
     void pageRequested(int tab);
     void hostEnabled(bool enabled);
 
