@@ -3,12 +3,13 @@
 // with no added latency, compared with the pauses the protocol mandates:
 // 10 ms after each write and 50 ms per macro built.
 
+#include "BenchMacros.h"
 #include "device/ConfigurationDownload.h"
 #include "device/DeviceState.h"
 #include "hid/DeviceLink.h"
+#include "protocol/FunctionTable.h"
 #include "protocol/SensorTables.h"
 #include "sim/VirtualMouse.h"
-#include "storage/MacroFiles.h"
 #include "storage/ModelDescription.h"
 #include "storage/ProfileSet.h"
 
@@ -19,34 +20,17 @@
 
 namespace {
 
-constexpr int kMacros = 12;
-constexpr int kEventsPerMacro = 40;
+using BenchMacros::kMacros;
 constexpr int kRounds = 3;
-constexpr double kWaitAfterWriteMs = 10.0;
-constexpr double kWaitPerMacroMs = 50.0;
 
 void discardMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-void writeMacros(const AppPaths& paths)
-{
-    MacroFiles files(paths);
-    for (int m = 0; m < kMacros; ++m) {
-        MacroRecord macro;
-        macro.name = QStringLiteral("bench%1").arg(m);
-        for (int e = 0; e < kEventsPerMacro / 2; ++e) {
-            macro.events.append(MacroEvent::keyPress(quint8(4 + e)));
-            macro.events.append(MacroEvent::keyRelease(quint8(4 + e)));
-        }
-        (void)files.save(macro);
-    }
-}
 
 ProfileSet stateWithMacros()
 {
     ProfileSet set;
     for (int m = 0; m < kMacros; ++m) {
-        set.profiles[0].buttons[m].Fun = 200;
-        set.profiles[0].buttons[m].macroname = QStringLiteral("bench%1").arg(m);
+        set.profiles[0].buttons[m].Fun = FunctionTable::Macro;
+        set.profiles[0].buttons[m].macroname = BenchMacros::name(m);
     }
     return set;
 }
@@ -70,7 +54,7 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTemporaryDir dir;
     const AppPaths paths(dir.path());
-    writeMacros(paths);
+    BenchMacros::save(paths);
 
     VirtualMouseOptions options;
     options.realTime = true;
@@ -90,7 +74,7 @@ int main(int argc, char* argv[])
         const quint8 result = download.downloadConfiguration(state, model());
         const double elapsedMs = timer.nsecsElapsed() / 1e6;
         const int writes = mouse->counters().writes;
-        const double mandatedMs = writes * kWaitAfterWriteMs + kMacros * kWaitPerMacroMs;
+        const double mandatedMs = BenchMacros::mandatedWaitsMs(writes, kMacros);
         out << "download with " << kMacros << " macros: result " << result << ", " << writes << " transfers, "
             << QString::number(elapsedMs, 'f', 1) << " ms; mandated waits "
             << QString::number(mandatedMs, 'f', 0) << " ms; ratio "

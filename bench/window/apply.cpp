@@ -5,8 +5,9 @@
 // (10 ms after each report, 50 ms per macro built). Once without macros and
 // once with twelve macros bound to buttons. Usage: bench_apply [rounds]
 
+#include "../BenchMacros.h"
 #include "app/CommitController.h"
-#include "storage/MacroFiles.h"
+#include "protocol/FunctionTable.h"
 #include "storage/ProfileWorkspace.h"
 #include "support/UserInput.h"
 #include "support/WindowRig.h"
@@ -22,11 +23,7 @@
 
 namespace {
 
-constexpr int kMacros = 12;
-constexpr int kEventsPerMacro = 40;
-constexpr double kWaitAfterReportMs = 10.0;
-constexpr double kWaitPerMacroMs = 50.0;
-constexpr int kMacroFunction = 200;
+using BenchMacros::kMacros;
 
 void discardMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
 
@@ -61,18 +58,11 @@ void describeSixteenButtons(WindowRig& rig)
 // current profile.
 void bindMacros(WindowRig& rig)
 {
-    MacroFiles files(rig.paths());
+    BenchMacros::save(rig.paths());
     ProfileData& profile = rig.workspace().current();
     for (int m = 0; m < kMacros; ++m) {
-        MacroRecord macro;
-        macro.name = QStringLiteral("bench%1").arg(m);
-        for (int e = 0; e < kEventsPerMacro / 2; ++e) {
-            macro.events.append(MacroEvent::keyPress(quint8(4 + e)));
-            macro.events.append(MacroEvent::keyRelease(quint8(4 + e)));
-        }
-        (void)files.save(macro);
-        profile.buttons[m + 2].Fun = kMacroFunction;
-        profile.buttons[m + 2].macroname = macro.name;
+        profile.buttons[m + 2].Fun = FunctionTable::Macro;
+        profile.buttons[m + 2].macroname = BenchMacros::name(m);
     }
     rig.workspace().noteReplaced();
 }
@@ -105,7 +95,7 @@ Round median(QVector<Round> rounds)
 QString summary(const QString& what, const QVector<Round>& rounds, int macros, double* ratio)
 {
     const Round middle = median(rounds);
-    const double floorMs = middle.reports * kWaitAfterReportMs + macros * kWaitPerMacroMs;
+    const double floorMs = BenchMacros::mandatedWaitsMs(middle.reports, macros);
     *ratio = floorMs > 0 ? middle.ms / floorMs : 0;
     QString times;
     for (const Round& round : rounds)
